@@ -1,0 +1,9 @@
+#include "scene/scene_store.h"
+
+namespace {
+SceneStore theScene;
+}
+
+SceneStore& Scene() { return theScene; }
+
+void ResetScene() { theScene = SceneStore{}; }

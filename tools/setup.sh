@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Shared by ./run and ./test: installs the Debian packages that are missing,
+# then configures and builds into build/. Safe to run again: an up-to-date
+# machine and build cost a few seconds.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev libglib2.0-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils appstream
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# build DIR [cmake options...]
+build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+cd "$(dirname "$0")/.."
+install_missing
+build build
