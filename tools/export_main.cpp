@@ -1,0 +1,77 @@
+// kortalwind-export: shows the city model and the frame geometry without a
+// window. Bad input gets one line on stderr and status 2, with nothing on stdout.
+
+#include <array>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/export_args.h"
+#include "tools/export_city.h"
+#include "tools/export_command.h"
+#include "tools/export_frame.h"
+
+namespace {
+
+constexpr std::string_view kProgram = "kortalwind-export";
+constexpr int kBadInput = 2;
+constexpr int kOutputFailed = 1;
+
+constexpr std::array kCommands = {
+    ExportCommand{"city", "[--seed N] [--limit L]",
+                  "the city as JSON: without --seed the program's first city, with it the city after seeding with N",
+                  RunCityCommand},
+    ExportCommand{"frame", "--tick T --size WxH [--seed N] [--limit L]",
+                  "the city plus the geometry of the frame at tick T for a W x H picture, as JSON",
+                  RunFrameCommand},
+};
+
+void PrintHelp() {
+  std::string text = "usage: " + std::string(kProgram) + " COMMAND [OPTIONS]\n\n";
+  text += "Prints the korTalwind city model and frame geometry.\n\nCommands:\n";
+  for (const ExportCommand& c : kCommands) {
+    text += "  " + std::string(c.name) + " " + std::string(c.synopsis) + "\n      " + std::string(c.summary) + "\n";
+  }
+  text +=
+      "\nN and T are whole numbers from 0 to 4294967295; L from 0 to 100 (default 100) is the most\n"
+      "buildings the city may hold; W and H are from 0 to 16384 pixels.\n"
+      "Options take their value as \"--name value\" or \"--name=value\".\n"
+      "Bad input prints one line on stderr and exits with status 2.\n";
+  std::cout << text;
+}
+
+const ExportCommand* FindCommand(std::string_view name) {
+  for (const ExportCommand& c : kCommands) {
+    if (c.name == name) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  for (const std::string_view a : args) {
+    if (a == "--help" || a == "-h") {
+      PrintHelp();
+      return 0;
+    }
+  }
+  try {
+    if (args.empty()) throw UsageError("missing command (try --help)");
+    const ExportCommand* command = FindCommand(args.front());
+    if (!command) throw UsageError("unknown command '" + std::string(args.front()) + "' (try --help)");
+    std::cout << command->run(std::span(args).subspan(1));
+  } catch (const UsageError& e) {
+    std::cerr << kProgram << ": " << e.what() << "\n";
+    return kBadInput;
+  }
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << kProgram << ": could not write the output\n";
+    return kOutputFailed;
+  }
+  return 0;
+}
