@@ -1,0 +1,197 @@
+// Drawing operations land on exactly the pixels they name, in exactly the
+// colours asked for.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <climits>
+
+#include "platform/brush.h"
+#include "platform/pen.h"
+#include "tests/platform/drawing_test_support.h"
+
+namespace {
+
+constexpr COLORREF kRed = RGB(200, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 200);
+constexpr COLORREF kGrey = RGB(64, 64, 64);
+constexpr COLORREF kGround = RGB(0, 64, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+
+TEST(FillSolidRect, CoversLeftAndTopButNotRightAndBottom) {
+  MemorySurface s(10, 10);
+  s.dc.FillSolidRect({0, 0, 10, 10}, kGround);
+  s.dc.FillSolidRect({2, 3, 5, 7}, kRed);
+  auto image = s.Snapshot();
+  EXPECT_EQ(image->Pixel(2, 3), kRed);
+  EXPECT_EQ(image->Pixel(4, 6), kRed);
+  EXPECT_EQ(image->Pixel(5, 3), kGround);
+  EXPECT_EQ(image->Pixel(2, 7), kGround);
+  EXPECT_EQ(image->Pixel(1, 3), kGround);
+  EXPECT_EQ(image->Pixel(2, 2), kGround);
+}
+
+TEST(FillSolidRect, SetsTheBackgroundColourEvenWhenNothingIsCovered) {
+  MemorySurface s(10, 10);
+  s.dc.FillSolidRect({3, 3, 3, 9}, kBlue);  // empty
+  EXPECT_EQ(s.dc.GetBkColor(), kBlue);
+  s.dc.FillSolidRect({-50, -50, -40, -40}, kRed);  // outside
+  EXPECT_EQ(s.dc.GetBkColor(), kRed);
+}
+
+TEST(FillSolidRect, ClipsExtremeRectanglesToTheSurface) {
+  MemorySurface s(8, 6);
+  s.dc.FillSolidRect({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, kGrey);
+  s.dc.FillSolidRect({6, -5, INT_MAX, 2}, kRed);
+  auto image = s.Snapshot();
+  EXPECT_EQ(ColoursIn(*image), (std::set<COLORREF>{kGrey, kRed}));
+  EXPECT_EQ(image->Pixel(7, 1), kRed);
+  EXPECT_EQ(image->Pixel(5, 1), kGrey);
+  EXPECT_EQ(image->Pixel(7, 2), kGrey);
+}
+
+TEST(Polygon, FillsWithTheBrushAndOutlinesWithThePenOnly) {
+  MemorySurface s(12, 12);
+  s.dc.FillSolidRect({0, 0, 12, 12}, kGround);
+  CPen pen(PS_SOLID, 1, kBlue);
+  CBrush brush(kRed);
+  CPen* oldPen = s.dc.SelectObject(&pen);
+  CBrush* oldBrush = s.dc.SelectObject(&brush);
+  const Point square[4] = {{2, 2}, {9, 2}, {9, 9}, {2, 9}};
+  EXPECT_TRUE(s.dc.Polygon(square, 4));
+  s.dc.SelectObject(oldPen);
+  s.dc.SelectObject(oldBrush);
+
+  auto image = s.Snapshot();
+  EXPECT_EQ(image->Pixel(5, 5), kRed);
+  EXPECT_EQ(image->Pixel(2, 5), kBlue);
+  EXPECT_EQ(image->Pixel(9, 5), kBlue);
+  EXPECT_EQ(image->Pixel(5, 2), kBlue);
+  EXPECT_EQ(image->Pixel(1, 5), kGround);
+  EXPECT_EQ(image->Pixel(10, 5), kGround);
+  EXPECT_EQ(ColoursIn(*image), (std::set<COLORREF>{kGround, kRed, kBlue}));  // no blending
+}
+
+TEST(Polygon, FillsBothHalvesOfACrossedQuadrilateral) {
+  MemorySurface s(21, 21);
+  s.dc.FillSolidRect({0, 0, 21, 21}, kGround);
+  CPen pen(PS_SOLID, 1, kBlue);
+  CBrush brush(kRed);
+  CPen* oldPen = s.dc.SelectObject(&pen);
+  CBrush* oldBrush = s.dc.SelectObject(&brush);
+  const Point bowTie[4] = {{0, 0}, {20, 20}, {20, 0}, {0, 20}};
+  s.dc.Polygon(bowTie, 4);
+  s.dc.SelectObject(oldPen);
+  s.dc.SelectObject(oldBrush);
+  auto image = s.Snapshot();
+  EXPECT_EQ(image->Pixel(4, 10), kRed);
+  EXPECT_EQ(image->Pixel(16, 10), kRed);
+  EXPECT_EQ(image->Pixel(10, 4), kGround);
+  EXPECT_EQ(image->Pixel(10, 16), kGround);
+}
+
+TEST(Polygon, SurvivesCornersFarOutsideTheSurface) {
+  MemorySurface s(40, 30);
+  s.dc.FillSolidRect({0, 0, 40, 30}, kGround);
+  CPen pen(PS_SOLID, 1, kBlue);
+  CBrush brush(kRed);
+  CPen* oldPen = s.dc.SelectObject(&pen);
+  CBrush* oldBrush = s.dc.SelectObject(&brush);
+  const Point huge[4] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+  s.dc.Polygon(huge, 4);
+  const Point wide[4] = {{-2000000000, 10}, {2000000000, 10}, {2000000000, 20}, {-2000000000, 20}};
+  s.dc.Polygon(wide, 4);
+  s.dc.SelectObject(oldPen);
+  s.dc.SelectObject(oldBrush);
+  auto image = s.Snapshot();
+  for (COLORREF c : ColoursIn(*image)) EXPECT_TRUE(c == kGround || c == kRed || c == kBlue) << c;
+  EXPECT_EQ(image->Pixel(20, 15), kRed);
+}
+
+TEST(DrawText, WritesInTheTextColourOverTheBackgroundColourAndNothingElse) {
+  MemorySurface s(200, 40);
+  s.dc.FillSolidRect({0, 0, 200, 40}, kGround);
+  s.dc.FillSolidRect({150, 0, 151, 1}, kGrey);  // the background colour is now grey
+  s.dc.SetTextColor(kYellow);
+  const int height = s.dc.DrawText("FPS:  0", -1, {0, 0, 200, 40}, DT_LEFT | DT_TOP);
+  auto image = s.Snapshot();
+  EXPECT_GT(height, 0);
+  EXPECT_LT(height, 40);
+  EXPECT_EQ(ColoursIn(*image), (std::set<COLORREF>{kGround, kGrey, kYellow}));
+  EXPECT_EQ(image->Pixel(0, height - 1), kGrey);  // the cell behind the first character
+  EXPECT_EQ(image->Pixel(0, height), kGround);     // below the line: untouched
+  EXPECT_EQ(image->Pixel(199, 0), kGround);        // right of the text: untouched
+  int yellow = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < 10; ++x) yellow += image->Pixel(x, y) == kYellow;
+  EXPECT_GT(yellow, 5);  // the F
+}
+
+TEST(DrawText, IsClippedToItsRectangleAndStopsAtTheLength) {
+  MemorySurface s(200, 40);
+  s.dc.FillSolidRect({0, 0, 200, 40}, kGround);
+  s.dc.FillSolidRect({0, 0, 0, 0}, kGrey);  // opaque cells show where text went
+  s.dc.SetTextColor(kYellow);
+  s.dc.DrawText("WWWWWWWWWWWWWWWWWWWW", -1, {10, 5, 30, 9}, 0);
+  s.dc.DrawText("WWWW", 0, {0, 20, 200, 40}, 0);  // nothing of it
+  auto image = s.Snapshot();
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      const bool inside = x >= 10 && x < 30 && y >= 5 && y < 9;
+      ASSERT_EQ(image->Pixel(x, y) == kGround, !inside) << x << "," << y;
+    }
+  }
+}
+
+TEST(BitBlt, CopiesOnlyTheRegionBeingRepainted) {
+  MemorySurface s(20, 20);
+  s.dc.FillSolidRect({0, 0, 20, 20}, kRed);
+  ImageSurface window(20, 20);
+  {
+    CPaintDC paint(window, Rect{5, 5, 10, 8});
+    EXPECT_TRUE(paint.BitBlt(0, 0, 20, 20, &s.dc, 0, 0, SRCCOPY));
+  }
+  EXPECT_EQ(window.Pixel(5, 5), kRed);
+  EXPECT_EQ(window.Pixel(9, 7), kRed);
+  EXPECT_EQ(window.Pixel(10, 7), RGB(0, 0, 0));
+  EXPECT_EQ(window.Pixel(9, 8), RGB(0, 0, 0));
+  EXPECT_EQ(window.Pixel(4, 5), RGB(0, 0, 0));
+}
+
+TEST(BitBlt, NeverReadsOutsideTheSourceOrWritesOutsideTheTarget) {
+  MemorySurface s(4, 3);
+  s.dc.FillSolidRect({0, 0, 4, 3}, kRed);
+  ImageSurface window(10, 10);
+  {
+    CPaintDC paint(window);
+    paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, SRCCOPY);          // source is only 4 x 3
+    paint.BitBlt(8, 8, 10, 10, &s.dc, -2, -2, SRCCOPY);        // lands at (10, 10): outside
+    paint.BitBlt(INT_MAX, INT_MAX, INT_MAX, INT_MAX, &s.dc, INT_MIN, INT_MIN, SRCCOPY);
+    EXPECT_FALSE(paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, 0));  // only SRCCOPY
+  }
+  EXPECT_EQ(window.Pixel(3, 2), kRed);
+  EXPECT_EQ(window.Pixel(4, 2), RGB(0, 0, 0));
+  EXPECT_EQ(window.Pixel(3, 3), RGB(0, 0, 0));
+  EXPECT_EQ(window.Pixel(9, 9), RGB(0, 0, 0));
+}
+
+TEST(ImageSurface, SavesAPngThatReadsBackAndReportsAPathItCannotWrite) {
+  ImageSurface image(3, 2);
+  {
+    CPaintDC paint(image);
+    paint.FillSolidRect({1, 0, 2, 1}, kYellow);
+  }
+  const std::string path = ::testing::TempDir() + "kt_image_surface.png";
+  std::string error;
+  EXPECT_TRUE(image.SavePng(path, &error)) << error;
+  const QImage back(QString::fromStdString(path));
+  ASSERT_EQ(back.size(), QSize(3, 2));
+  EXPECT_EQ(back.pixel(1, 0), qRgb(255, 255, 0));
+  EXPECT_FALSE(image.SavePng("/nonexistent-dir/x.png", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(image.Pixel(1, 0), kYellow);
+  EXPECT_EQ(image.Pixel(5, 5), RGB(0, 0, 0));
+  EXPECT_FALSE(ImageSurface(0, 5).IsValid());
+}
+
+}  // namespace
