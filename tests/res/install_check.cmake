@@ -1,0 +1,43 @@
+# cmake -P script: install into PREFIX and check the desktop integration.
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}${err}")
+  endif()
+endfunction()
+
+function(require_file path)
+  if(NOT EXISTS ${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${PREFIX})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
+
+set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
+set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+require_file(${desktop})
+require_file(${metainfo})
+foreach(size 16 32)
+  require_file(${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+if(HAS_PROGRAM)
+  require_file(${PREFIX}/bin/kortalwind)
+endif()
+
+run(desktop-file-validate ${desktop})
+run(appstreamcli validate --no-net --pedantic ${metainfo})
+
+file(READ ${desktop} desktop_text)
+if(NOT desktop_text MATCHES "\nIcon=${APP_ID}\n" OR NOT desktop_text MATCHES "\nExec=kortalwind ")
+  message(FATAL_ERROR "the desktop entry does not name the installed icon and program:\n${desktop_text}")
+endif()
+file(READ ${metainfo} metainfo_text)
+string(FIND "${metainfo_text}" "<release version=\"${VERSION}\"" at_version)
+string(FIND "${metainfo_text}" "<summary>${SUMMARY}</summary>" at_summary)
+if(at_version LESS 0 OR at_summary LESS 0)
+  message(FATAL_ERROR "the metainfo lacks version ${VERSION} or summary \"${SUMMARY}\":\n${metainfo_text}")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
