@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "pipeline/ieee_quotient.h"
 #include "pipeline/picture_halves.h"
 #include "pipeline/truncate_to_int32.h"
 
@@ -21,8 +22,8 @@ struct Projector {
   Point operator()(double px, double py, double pz) const {
     const double dz = pz - camera.altitude;
     const double h = static_cast<double>(halves.halfH);
-    const std::int32_t sx = TruncateToInt32((px - camera.x) / dz * camera.zoom * h);
-    const std::int32_t sy = TruncateToInt32((py - camera.y) / dz * camera.zoom * h);
+    const std::int32_t sx = TruncateToInt32(IeeeQuotient(px - camera.x, dz) * camera.zoom * h);
+    const std::int32_t sy = TruncateToInt32(IeeeQuotient(py - camera.y, dz) * camera.zoom * h);
     return {SaturateToInt32(std::int64_t{halves.halfW} - sx), SaturateToInt32(std::int64_t{sy} + halves.halfH)};
   }
 };

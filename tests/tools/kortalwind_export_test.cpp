@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -44,9 +43,10 @@ Result RunExport(const std::string& args) {
 
 // The integer value of a top-level field (its key starts a line at indent 2).
 long Field(const std::string& json, const std::string& key) {
-  std::smatch m;
-  if (!std::regex_search(json, m, std::regex("\n  \"" + key + "\": (-?[0-9]+)"))) return -999;
-  return std::stol(m[1]);
+  const std::string tag = "\n  \"" + key + "\": ";
+  const auto at = json.find(tag);
+  if (at == std::string::npos) return -999;
+  return std::strtol(json.c_str() + at + tag.size(), nullptr, 10);
 }
 
 class KortalwindExport : public ::testing::Test {
