@@ -35,6 +35,6 @@ build() {
   cmake --build "$dir" -j"$(nproc)"
 }
 
-cd "$(dirname "$0")/.."
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
 install_missing
 build build
