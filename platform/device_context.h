@@ -14,18 +14,30 @@
 #include "platform/pen.h"
 #include "scene/geometry.h"
 
+// Keeps the number of live T for the drawing census.
+template <class T>
+struct Counted {
+  Counted() { ++live; }
+  Counted(const Counted&) { ++live; }
+  ~Counted() { --live; }
+  static inline int live = 0;
+};
+
 struct BitmapObject {
   QImage image;
   CBitmap* owner = nullptr;
   DeviceContext* selectedInto = nullptr;  // a bitmap sits in at most one surface
+  Counted<BitmapObject> counted{};
 };
 
 struct PenObject {
   QPen pen;
+  Counted<PenObject> counted{};
 };
 
 struct BrushObject {
   QBrush brush;
+  Counted<BrushObject> counted{};
 };
 
 // A 1 x 1 black monochrome image: a new memory context's default bitmap.
@@ -70,6 +82,7 @@ struct DeviceContext {
   COLORREF background = RGB(255, 255, 255);
   COLORREF text = RGB(0, 0, 0);
 
+  Counted<DeviceContext> counted;
   CBitmap defaultBitmap;
   CPen defaultPen;
   CBrush defaultBrush;

@@ -1,0 +1,8 @@
+#include "platform/drawing_census.h"
+
+#include "platform/device_context.h"
+
+DrawingCensus LiveDrawingObjects() {
+  return {Counted<DeviceContext>::live, Counted<BitmapObject>::live, Counted<PenObject>::live,
+          Counted<BrushObject>::live};
+}

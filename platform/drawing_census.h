@@ -1,0 +1,14 @@
+#pragma once
+// How many drawing objects exist right now, so tests can see that what was
+// made is freed exactly once. A memory or paint context counts its own
+// default bitmap, pen and brush.
+
+struct DrawingCensus {
+  int contexts = 0;
+  int bitmaps = 0;
+  int pens = 0;
+  int brushes = 0;
+  friend bool operator==(const DrawingCensus&, const DrawingCensus&) = default;
+};
+
+DrawingCensus LiveDrawingObjects();
