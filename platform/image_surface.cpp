@@ -1,5 +1,6 @@
 #include "platform/image_surface.h"
 
+#include <QFile>
 #include <QImageWriter>
 #include <algorithm>
 
@@ -26,8 +27,18 @@ COLORREF ImageSurface::Pixel(int x, int y) const {
 }
 
 bool ImageSurface::SavePng(const std::string& path, std::string* error) const {
-  QImageWriter writer(QString::fromStdString(path), "png");
-  if (IsValid() && writer.write(impl_->image)) return true;
-  if (error) *error = IsValid() ? writer.errorString().toStdString() : "the picture is empty";
-  return false;
+  const auto fail = [error](const QString& why) {
+    if (error) *error = why.toStdString();
+    return false;
+  };
+  if (!IsValid()) return fail(QStringLiteral("the picture is empty"));
+  // Opened here rather than by the writer, whose message would not say why.
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+  QImageWriter writer(&file, "png");
+  if (!writer.write(impl_->image)) return fail(writer.errorString());
+  if (!file.flush()) return fail(file.errorString());
+  file.close();
+  if (file.error() != QFileDevice::NoError) return fail(file.errorString());
+  return true;
 }

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "pipeline/frame_geometry.h"
+#include "render/road_grid.h"
 #include "scene/scene_store.h"
 #include "tools/export_city.h"
 
@@ -59,6 +60,21 @@ void WriteFrame(std::uint32_t tick, const PictureSize& size, JsonWriter& json) {
   json.Key("shades");
   json.BeginArray(kPointsPerBuilding);  // one building per line
   for (std::int32_t i = 0; i < s.pointCount; ++i) json.Int(s.polygonShade[i]);
+  json.EndArray();
+
+  // The rectangles the paint fills with road colour, in fill order.
+  const RoadBands roads = RoadBandsOf(Rect{0, 0, size.width, size.height}, s.camera);
+  json.Key("roads");
+  json.BeginArray(1);  // one band per line
+  for (int i = 0; i < roads.count; ++i) {
+    const Rect& r = roads.rects[i];
+    json.BeginArray(JsonWriter::kAllOnOneLine);
+    json.Int(r.left);
+    json.Int(r.top);
+    json.Int(r.right);
+    json.Int(r.bottom);
+    json.EndArray();
+  }
   json.EndArray();
 }
 

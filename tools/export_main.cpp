@@ -12,6 +12,8 @@
 #include "tools/export_city.h"
 #include "tools/export_command.h"
 #include "tools/export_frame.h"
+#include "tools/export_frames.h"
+#include "tools/export_png.h"
 
 namespace {
 
@@ -26,17 +28,25 @@ constexpr std::array kCommands = {
     ExportCommand{"frame", "--tick T --size WxH [--seed N] [--limit L]",
                   "the city plus the geometry of the frame at tick T for a W x H picture, as JSON",
                   RunFrameCommand},
+    ExportCommand{"png", "--tick T --size WxH [--seed N] --out FILE.png",
+                  "the picture the window shows after the step at tick T, as PNG (the meter at 0)",
+                  RunPngCommand},
+    ExportCommand{"frames", "--from T --count C --every MS --size WxH [--seed N] --out DIR",
+                  "C pictures of the flight from tick T, one step every MS ms, as DIR/frame-00000.png ...",
+                  RunFramesCommand},
 };
 
 void PrintHelp() {
   std::string text = "usage: " + std::string(kProgram) + " COMMAND [OPTIONS]\n\n";
-  text += "Prints the korTalwind city model and frame geometry.\n\nCommands:\n";
+  text += "Prints the korTalwind city model and frame geometry, or draws its pictures.\n\nCommands:\n";
   for (const ExportCommand& c : kCommands) {
     text += "  " + std::string(c.name) + " " + std::string(c.synopsis) + "\n      " + std::string(c.summary) + "\n";
   }
   text +=
       "\nN and T are whole numbers from 0 to 4294967295; L from 0 to 100 (default 100) is the most\n"
-      "buildings the city may hold; W and H are from 0 to 16384 pixels.\n"
+      "buildings the city may hold; W and H are from 0 to 16384 pixels (at least 1 for pictures);\n"
+      "C is from 1 to 100000 and MS from 1 to 4294967295. Pictures are written through a temporary\n"
+      "file, so a file that cannot be written is left as it was.\n"
       "Options take their value as \"--name value\" or \"--name=value\".\n"
       "Bad input prints one line on stderr and exits with status 2.\n";
   std::cout << text;

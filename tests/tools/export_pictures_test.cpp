@@ -1,0 +1,157 @@
+// The picture commands of kortalwind-export: PNG files that hold exactly the
+// frame's colours, sequences with the meter counting, the road list of the
+// frame command, and paths that cannot be written.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "pipeline/frame_geometry.h"
+#include "render/road_grid.h"
+#include "scene/crt_random.h"
+#include "scene/scene_store.h"
+#include "tools/export_frame.h"
+#include "tools/export_frames.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ExportRun {
+  int status = -1;
+  std::string err;
+};
+
+ExportRun Export(const std::string& args) {
+  const std::string err = ::testing::TempDir() + "kt_pictures_" + std::to_string(::getpid()) + ".err";
+  const std::string cmd = std::string(std::getenv("KT_BIN_DIR")) + "/kortalwind-export " + args +
+                          " >/dev/null 2>" + err;
+  const int raw = std::system(cmd.c_str());
+  std::stringstream text;
+  text << std::ifstream(err).rdbuf();
+  fs::remove(err);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
+}
+
+std::set<QRgb> ColoursOf(const QImage& image) {
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+  return colours;
+}
+
+class ExportPictures : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("KT_BIN_DIR")) GTEST_SKIP() << "KT_BIN_DIR not set";
+    dir = fs::path(::testing::TempDir()) / ("kt_pictures_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    fs::remove_all(dir);
+    ResetScene();
+    crt::ResetRandom();
+  }
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  fs::path dir;
+};
+
+TEST_F(ExportPictures, APngHoldsOnlyTheFramesOwnColours) {
+  const std::string out = (dir / "f.png").string();
+  const ExportRun r = Export("png --tick 4000 --size 800x600 --out " + out);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const QImage image(QString::fromStdString(out));
+  ASSERT_EQ(image.size(), QSize(800, 600));
+  const std::set<QRgb> allowed = {qRgb(0, 64, 0),    qRgb(64, 64, 64),    qRgb(96, 0, 0),
+                                  qRgb(190, 190, 190), qRgb(210, 210, 210), qRgb(150, 150, 150),
+                                  qRgb(120, 120, 120), qRgb(230, 230, 230), qRgb(255, 255, 0)};
+  const std::set<QRgb> colours = ColoursOf(image);
+  for (QRgb c : colours) EXPECT_TRUE(allowed.count(c)) << std::hex << c;
+  EXPECT_TRUE(colours.count(qRgb(0, 64, 0)) && colours.count(qRgb(64, 64, 64)) &&
+              colours.count(qRgb(96, 0, 0)));
+  int yellow = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 60; ++x) yellow += image.pixel(x, y) == qRgb(255, 255, 0);
+  EXPECT_GT(yellow, 20);  // "FPS:" in the corner
+  EXPECT_EQ(Files(), std::vector<std::string>{"f.png"});
+}
+
+TEST_F(ExportPictures, FramesAreNumberedInOrderWithNothingElseLeft) {
+  const ExportRun r = Export("frames --from 4000 --count 3 --every 40 --size 64x48 --seed 2 --out " +
+                       (dir / "seq").string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(fs::path(dir / "seq").filename(), "seq");
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir / "seq")) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"frame-00000.png", "frame-00001.png", "frame-00002.png"}));
+  EXPECT_EQ(QImage(QString::fromStdString((dir / "seq" / "frame-00002.png").string())).size(),
+            QSize(64, 48));
+}
+
+TEST_F(ExportPictures, TheMeterCountsAsIfSteppedEveryInterval) {
+  // Paints at 0, 500, 1000 and 1500 ms: the third closes a sample of three.
+  const std::string out = (dir / "m").string();
+  const std::string_view args[] = {"--from", "0", "--count", "4", "--every", "500",
+                                   "--size", "32x24", "--out", out};
+  RunFramesCommand(args);
+  EXPECT_EQ(Scene().shownFps, 3);
+  EXPECT_EQ(Scene().framesThisSecond, 1);
+  EXPECT_EQ(Scene().fpsWindowStart, 1000u);
+}
+
+TEST_F(ExportPictures, TheFrameListsTheRoadRectanglesInFillOrder) {
+  const std::string_view args[] = {"--tick", "4000", "--size", "800x600"};
+  const std::string json = RunFrameCommand(args);
+  const RoadBands bands = RoadBandsOf({0, 0, 800, 600}, Scene().camera);
+  ASSERT_GT(bands.count, 0);
+  std::string expected = "\"roads\": [\n";
+  for (int i = 0; i < bands.count; ++i) {
+    const Rect& b = bands.rects[i];
+    expected += "    [" + std::to_string(b.left) + ", " + std::to_string(b.top) + ", " +
+                std::to_string(b.right) + ", " + std::to_string(b.bottom) + "]" +
+                (i + 1 < bands.count ? ",\n" : "\n");
+  }
+  EXPECT_NE(json.find(expected + "  ]"), std::string::npos) << json.substr(json.find("\"roads\""));
+}
+
+TEST_F(ExportPictures, APathThatCannotBeWrittenIsOneLineAndStatusTwoWithNothingLeft) {
+  fs::create_directory(dir / "taken.png");
+  std::ofstream(dir / "file") << "x";
+  const std::string cases[] = {
+      "png --tick 1 --size 8x6 --out " + (dir / "missing" / "f.png").string(),
+      "png --tick 1 --size 8x6 --out " + (dir / "taken.png").string(),
+      "frames --from 0 --count 2 --every 40 --size 8x6 --out " + (dir / "file" / "sub").string(),
+      "png --tick 1 --size 0x6 --out " + (dir / "f.png").string(),
+      "png --tick 1 --size 8x6",
+      "frames --from 0 --count 100001 --every 40 --size 8x6 --out " + dir.string(),
+      "frames --from 0 --count 2 --every 0 --size 8x6 --out " + dir.string(),
+  };
+  for (const std::string& args : cases) {
+    const ExportRun r = Export(args);
+    EXPECT_EQ(r.status, 2) << args;
+    ASSERT_FALSE(r.err.empty()) << args;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    EXPECT_EQ(r.err.rfind("kortalwind-export: ", 0), 0u) << r.err;
+  }
+  EXPECT_EQ(Files(), (std::vector<std::string>{"file", "taken.png"}));
+  EXPECT_TRUE(fs::is_empty(dir / "taken.png"));
+}
+
+}  // namespace

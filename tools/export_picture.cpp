@@ -1,0 +1,77 @@
+#include "tools/export_picture.h"
+
+#include <QGuiApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include "platform/image_surface.h"
+#include "platform/paint_dc.h"
+#include "platform/tick_count.h"
+#include "render/back_buffer.h"
+#include "render/frame_paint.h"
+
+namespace {
+
+std::string ShortOfMemory(int width, int height) {
+  return "not enough memory for a " + std::to_string(width) + "x" + std::to_string(height) +
+         " picture";
+}
+
+}  // namespace
+
+PictureSize RequiredPictureSize(const ExportArgs& args) {
+  const PictureSize size = args.RequiredSize("--size", kMaxPictureSide);
+  if (size.width < 1 || size.height < 1) {
+    throw UsageError("--size must be at least 1x1 for a picture");
+  }
+  return size;
+}
+
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  // The toolkit's chatter about a desktop session it does not need would
+  // bury the one line an error gets; only its real failures get through.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "kortalwind-export";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);  // lives until the process ends
+}
+
+std::unique_ptr<ImageSurface> NewPicture(const PictureSize& size) {
+  auto picture = std::make_unique<ImageSurface>(size.width, size.height);
+  if (!picture->IsValid()) throw UsageError(ShortOfMemory(size.width, size.height));
+  return picture;
+}
+
+void PaintPictureAt(std::uint32_t tick, ImageSurface& picture) {
+  SetTickCountSource([tick] { return tick; });
+  {
+    CPaintDC dc(picture);
+    PaintFrame(dc, Rect{0, 0, picture.Width(), picture.Height()});
+  }
+  SetTickCountSource({});
+  const BackBuffer& back = CurrentBackBuffer();
+  if (!back.backBitmap || !back.backBitmap->GetSafeHandle()) {
+    throw UsageError(ShortOfMemory(picture.Width(), picture.Height()));
+  }
+}
+
+void WritePng(const ImageSurface& picture, const std::string& path) {
+  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+  std::string why;
+  if (!picture.SavePng(temporary, &why)) {
+    std::remove(temporary.c_str());
+    throw UsageError("cannot write '" + path + "': " + why);
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    why = std::strerror(errno);
+    std::remove(temporary.c_str());
+    throw UsageError("cannot write '" + path + "': " + why);
+  }
+}
