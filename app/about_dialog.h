@@ -1,0 +1,9 @@
+#pragma once
+// The About box, laid out by dialog template 100.
+
+#include "platform/dialog.h"
+
+class CAboutDialog : public CDialog {
+ public:
+  CAboutDialog();
+};

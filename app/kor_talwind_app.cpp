@@ -1,0 +1,66 @@
+#include "app/kor_talwind_app.h"
+
+#include "app/about_dialog.h"
+#include "app/kor_talwind_doc.h"
+#include "app/kor_talwind_view.h"
+#include "app/main_frame.h"
+#include "platform/afx_init.h"
+#include "platform/command_line_info.h"
+#include "platform/message_box.h"
+#include "platform/single_doc_template.h"
+#include "platform/tick_count.h"
+#include "res/resource.h"
+#include "scene/scene_store.h"
+
+BEGIN_MESSAGE_MAP(CKorTalwindApp, CWinApp)
+  ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+  ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+  ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+END_MESSAGE_MAP()
+
+BOOL CKorTalwindApp::InitInstance() {
+  if (!AfxSocketInit()) {
+    AfxMessageBox(IDP_SOCKETS_INIT_FAILED, MB_OK);
+    return FALSE;
+  }
+  AfxEnableControlContainer();
+  Enable3dControls();
+  LoadStdProfileSettings(0);
+
+  AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKorTalwindDoc), RUNTIME_CLASS(CMainFrame),
+                                        RUNTIME_CLASS(CKorTalwindView)));
+  CCommandLineInfo commandLine;
+  ParseCommandLine(commandLine);
+  return ProcessShellCommand(commandLine);
+}
+
+int CKorTalwindApp::Run() {
+  LONG idleCount = 0;
+  bool idle = true;
+  std::uint32_t lastStep = 0;
+  for (;;) {
+    // Idle phase: spin without blocking, so a step starts as soon as it is due.
+    while (idle && !IsMessageWaiting(&m_msgCur)) {
+      const BOOL moreIdleWork = OnIdle(idleCount++);
+      if (!moreIdleWork && Scene().activeView != nullptr) {
+        if (std::uint32_t(GetTickCount() - lastStep) > kStepIntervalMs) {
+          lastStep = GetTickCount();
+          Scene().activeView->Step();
+        }
+      }
+    }
+    // Message phase: dispatch until the queue is empty.
+    do {
+      if (!PumpMessage()) return ExitInstance();
+      if (IsIdleMessage(&m_msgCur)) {
+        idle = true;
+        idleCount = 0;
+      }
+    } while (IsMessageWaiting(&m_msgCur));
+  }
+}
+
+void CKorTalwindApp::OnAppAbout() {
+  CAboutDialog about;
+  about.DoModal();
+}

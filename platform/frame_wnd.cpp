@@ -1,0 +1,167 @@
+#include "platform/frame_wnd.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QToolBar>
+
+#include "platform/command_actions.h"
+#include "platform/create_context.h"
+#include "platform/document.h"
+#include "platform/resource_image.h"
+#include "platform/tool_bar.h"
+#include "platform/view.h"
+#include "platform/win_app.h"
+#include "platform/wnd_state.h"
+#include "res/doc_string_field.h"
+#include "res/string_table.h"
+
+namespace {
+
+// The view's size when the frame first opens, unless -geometry says otherwise.
+constexpr int kDefaultViewWidth = 800;
+constexpr int kDefaultViewHeight = 600;
+
+QMainWindow* MainWindowOf(const CWnd* wnd) { return qobject_cast<QMainWindow*>(WidgetOf(wnd)); }
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
+
+BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+  const char* templateString = LoadResourceString(resourceId);
+  m_strTitle = templateString ? std::string(DocStringField(templateString, DocStringIndex::windowTitle))
+                              : std::string(AfxGetAppName());
+  CREATESTRUCT cs;
+  cs.lpCreateParams = context;
+  cs.hwndParent = parent ? parent->m_hWnd : nullptr;
+  cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
+  cs.style = style & ~WS_VISIBLE;
+  cs.lpszName = m_strTitle.c_str();
+  cs.id = resourceId;
+  // A failed creation has already deleted this frame: touch nothing after it.
+  if (!CreateEx(cs)) return FALSE;
+  if (QMainWindow* window = MainWindowOf(this)) {
+    window->setWindowIcon(LoadIconResource(resourceId));
+    LoadMenuBar(window, m_hWnd, resourceId);
+    LoadAccelerators(window, m_hWnd, resourceId);
+  }
+  return TRUE;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT cs) {
+  if (CWnd::OnCreate(cs) == -1) return -1;
+  auto* context = static_cast<CCreateContext*>(cs->lpCreateParams);
+  if (!OnCreateClient(cs, context)) return -1;
+  return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
+  if (context == nullptr || context->m_pNewViewClass == nullptr) return TRUE;
+  return CreateView(context, AFX_IDW_PANE_FIRST) != nullptr;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
+  CObject* object = context->m_pNewViewClass->CreateObject();
+  if (object == nullptr || !object->IsKindOf(RUNTIME_CLASS(CWnd))) {
+    delete object;
+    return nullptr;
+  }
+  auto* view = static_cast<CWnd*>(object);
+  // A view whose creation fails deletes itself on the way out.
+  if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, Rect{}, this, id, context)) return nullptr;
+  return view;
+}
+
+CView* CFrameWnd::GetActiveView() const {
+  return m_pViewActive != nullptr && m_pViewActive->m_hWnd != nullptr ? m_pViewActive : nullptr;
+}
+
+CDocument* CFrameWnd::GetActiveDocument() const {
+  CView* view = GetActiveView();
+  return view ? view->GetDocument() : nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
+  if (GetActiveView() == nullptr && doc != nullptr && !doc->GetViews().empty()) {
+    SetActiveView(doc->GetViews().front());
+  }
+  if (doc != nullptr) {
+    for (CView* view : doc->GetViews()) view->OnInitialUpdate();
+  }
+  OnUpdateFrameTitle(TRUE);
+  if (makeVisible) ActivateFrame();
+}
+
+void CFrameWnd::ActivateFrame(int command) {
+  QMainWindow* window = MainWindowOf(this);
+  if (window == nullptr) return;
+  if (!m_shownOnce) {
+    m_shownOnce = true;
+    if (QWidget* central = window->centralWidget()) {
+      const QSize oldMinimum = central->minimumSize();
+      central->setMinimumSize(kDefaultViewWidth, kDefaultViewHeight);
+      QSize size = window->sizeHint();
+      central->setMinimumSize(oldMinimum);
+      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+      }
+      window->resize(size);
+    }
+  }
+  ShowWindow(command == -1 ? SW_SHOW : command);
+  window->raise();
+  window->activateWindow();
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
+  const CDocument* doc = GetActiveDocument();
+  if (addToTitle && doc != nullptr && !doc->GetTitle().empty()) {
+    SetWindowText(doc->GetTitle() + " - " + m_strTitle);
+  } else {
+    SetWindowText(m_strTitle);
+  }
+}
+
+void CFrameWnd::OnClose() {
+  CDocument* doc = GetActiveDocument();
+  if (doc != nullptr && !doc->SaveModified()) return;
+  if (doc != nullptr) {
+    doc->OnCloseDocument();  // destroys this frame
+  } else {
+    DestroyWindow();
+  }
+}
+
+void CFrameWnd::EnableDocking(DWORD dockStyle) { m_dockStyle = dockStyle & CBRS_ALIGN_ANY; }
+
+void CFrameWnd::DockControlBar(CToolBar* bar) {
+  QMainWindow* window = MainWindowOf(this);
+  auto* toolBar = qobject_cast<QToolBar*>(WidgetOf(bar));
+  if (window == nullptr || toolBar == nullptr) return;
+  // A bar may go where both it and the frame allow; it floats when it may dock.
+  const DWORD sides = bar->GetDockingStyle() & m_dockStyle;
+  Qt::ToolBarAreas areas;
+  if (sides & CBRS_ALIGN_TOP) areas |= Qt::TopToolBarArea;
+  if (sides & CBRS_ALIGN_BOTTOM) areas |= Qt::BottomToolBarArea;
+  if (sides & CBRS_ALIGN_LEFT) areas |= Qt::LeftToolBarArea;
+  if (sides & CBRS_ALIGN_RIGHT) areas |= Qt::RightToolBarArea;
+  toolBar->setAllowedAreas(areas);
+  toolBar->setMovable(sides != 0);
+  toolBar->setFloatable(sides != 0);
+  if (window->toolBarArea(toolBar) == Qt::NoToolBarArea) window->addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) {
+  if (CView* view = GetActiveView(); view && view->OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
+  if (CWnd::OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
+  CWinApp* app = AfxGetApp();
+  return app != nullptr && app->OnCmdMsg(id, code, extra, handlerInfo);
+}

@@ -1,0 +1,58 @@
+#include "render/render_wnd.h"
+
+#include "pipeline/frame_geometry.h"
+#include "platform/paint_dc.h"
+#include "platform/tick_count.h"
+#include "render/back_buffer.h"
+#include "render/frame_paint.h"
+#include "scene/city_generator.h"
+#include "scene/crt_random.h"
+
+BEGIN_MESSAGE_MAP(CRenderWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_DESTROY()
+  ON_WM_SIZE()
+  ON_WM_ERASEBKGND()
+  ON_WM_PAINT()
+  ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+void CRenderWnd::StepFrame() {
+  Rect client;
+  GetClientRect(&client);
+  ComputeFrameGeometry(GetTickCount(), client);
+  InvalidateRect(nullptr, TRUE);
+}
+
+int CRenderWnd::OnCreate(LPCREATESTRUCT cs) {
+  if (CWnd::OnCreate(cs) == -1) return -1;
+  GenerateCity();  // unseeded: the same first city on every run
+  return 0;
+}
+
+void CRenderWnd::OnDestroy() {
+  ReleaseBackBuffer();
+  CWnd::OnDestroy();
+}
+
+void CRenderWnd::OnSize(UINT type, int cx, int cy) {
+  // The back buffer follows the size at the next paint.
+  CWnd::OnSize(type, cx, cy);
+}
+
+BOOL CRenderWnd::OnEraseBkgnd(CDC*) {
+  return TRUE;  // the paint covers everything: erasing would only flicker
+}
+
+void CRenderWnd::OnPaint() {
+  CPaintDC dc(this);
+  Rect client;
+  GetClientRect(&client);
+  PaintFrame(dc, client);
+}
+
+void CRenderWnd::OnLButtonDown(UINT flags, Point point) {
+  crt::srand(GetTickCount());
+  GenerateCity();  // shown from the next step on
+  CWnd::OnLButtonDown(flags, point);
+}

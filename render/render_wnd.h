@@ -1,0 +1,23 @@
+#pragma once
+// The child window that shows the animated city: it makes the first city
+// when created, a new one from a fresh seed on a left click, paints every
+// frame without erasing and frees the back buffer when destroyed.
+
+#include "platform/wnd.h"
+
+class CRenderWnd : public CWnd {
+ public:
+  // One animation step: camera, visibility and projection for the current
+  // tick and this window's size, then a repaint of the whole window.
+  void StepFrame();
+
+ protected:
+  int OnCreate(LPCREATESTRUCT cs);
+  void OnDestroy();
+  void OnSize(UINT type, int cx, int cy);
+  BOOL OnEraseBkgnd(CDC* dc);
+  void OnPaint();
+  void OnLButtonDown(UINT flags, Point point);
+
+  DECLARE_MESSAGE_MAP()
+};
