@@ -18,7 +18,7 @@ class MemoryFloor {
   std::vector<std::uint32_t> window_;
 };
 
-// Seconds one Run takes at this size: the figure recorded by the floor
+// Processor seconds one Run takes at this size: the figure recorded by the floor
 // benchmark of this run, or a short measurement of its own when that one was
 // filtered out.
 double FloorSeconds(int width, int height);
