@@ -40,7 +40,8 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "kortalwind-export";
   static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);  // lives until the process ends
+  // Destroyed at exit, which also lets the font library free its caches.
+  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::unique_ptr<ImageSurface> NewPicture(const PictureSize& size) {
