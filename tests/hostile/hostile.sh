@@ -1,0 +1,237 @@
+#!/usr/bin/env bash
+# Hostile files and names, end to end: the real program opening them from its
+# command line on Xvfb, and kortalwind-export writing pictures where it cannot
+# or should not. Every case must end in a clear message and a clean exit
+# status (or a normal start), never a hang, and must leave every file as it
+# was with nothing half-written beside it. Prints one line per case.
+#
+#   tests/hostile/hostile.sh [BIN_DIR]      (BIN_DIR: build/bin)
+#
+# Mount cases (read-only folder, full disk) need root; without it they are
+# reported as skipped.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+bin=${1:-$here/../../build/bin}
+program=$bin/kortalwind
+exporter=$bin/kortalwind-export
+[ -x "$program" ] && [ -x "$exporter" ] || { echo "hostile: no kortalwind or kortalwind-export in $bin" >&2; exit 2; }
+
+if [ -z "${KT_HOSTILE_ON_XVFB:-}" ]; then
+  command -v xvfb-run >/dev/null || { echo "hostile: xvfb-run is needed" >&2; exit 2; }
+  KT_HOSTILE_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$bin"
+fi
+
+readonly kAnswerWithin=5    # seconds for a window or a message to appear
+readonly kExitWithin=5
+readonly kTitleSuffix=' - korTalwind'
+
+work=$(mktemp -d /tmp/kt-hostile-XXXXXX)
+mounts=()
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  local m
+  for m in "${mounts[@]}"; do umount "$m" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failed=0
+report() {  # report RESULT CASE OUTCOME
+  printf '%-5s %-38s %s\n' "$1" "$2" "$3"
+  [ "$1" = FAIL ] && failed=1
+}
+printable() { printf '%s' "$1" | tr '\n' '?'; }
+
+# Size, allocated blocks and checksum: what must not change.
+# Small regular files are summed; a big (sparse) one is never read.
+fingerprint() {
+  [ -e "$1" ] || return 0
+  stat -c '%F %s %b %Y' -- "$1"
+  [ -f "$1" ] && (($(stat -c %s -- "$1") < 1048576)) && md5sum <"$1"
+}
+
+# ---------------------------------------------------------------- program --
+
+wait_for_window() {  # prints "main TITLE" or "message" once one shows, or nothing
+  local deadline=$((SECONDS + kAnswerWithin)) w name
+  while ((SECONDS < deadline)); do
+    kill -0 "$pid" 2>/dev/null || return
+    for w in $(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null); do
+      name=$(xdotool getwindowname "$w" 2>/dev/null)
+      case $name in
+        *"$kTitleSuffix") echo "main $name"; return ;;
+        korTalwind)  # the message box has the program's caption; the frame, before its title, is large
+          (($(xdotool getwindowgeometry "$w" 2>/dev/null | awk -F'[ x]+' '/Geometry/ {print $3}') < 600)) &&
+            { echo "message"; return; } ;;
+      esac
+    done
+    sleep 0.1
+  done
+}
+
+exit_status() {  # waits for the program; sets status to its exit status or "hung"
+  local deadline=$((SECONDS + kExitWithin))
+  while ((SECONDS < deadline)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"; status=$?; pid=""
+      return
+    fi
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""
+  status=hung
+}
+
+# open_case LABEL PATH EXPECT: EXPECT is "opens" (the window shows the file's
+# name, File > Exit then ends with 0) or "refused" (a message, then a
+# non-zero exit once it is answered).
+open_case() {
+  local label=$1 path=$2 expect=$3 before after seen status started=$SECONDS
+  before=$(fingerprint "$path")
+  "$program" "$path" >"$work/program.log" 2>&1 &
+  pid=$!
+  seen=$(wait_for_window)
+  case $seen in
+    "main "*)
+      local title=${seen#main }
+      xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key x
+      exit_status
+      after=$(fingerprint "$path")
+      if [ "$expect" != opens ]; then
+        report FAIL "$label" "opened as '$(printable "$title")' instead of refusing"
+      elif [ "$title" != "$(basename -- "$path")$kTitleSuffix" ]; then
+        report FAIL "$label" "title '$(printable "$title")' does not name the file"
+      elif [ "$status" != 0 ]; then
+        report FAIL "$label" "opened, but File > Exit gave status $status"
+      elif [ "$before" != "$after" ]; then
+        report FAIL "$label" "the file changed"
+      else
+        report PASS "$label" "opens in $((SECONDS - started)) s, title names it, file untouched"
+      fi ;;
+    message)
+      xdotool key Return
+      exit_status
+      after=$(fingerprint "$path")
+      if [ "$expect" != refused ]; then
+        report FAIL "$label" "refused with a message (status $status) instead of opening"
+      elif [ "$status" = hung ] || [ "$status" = 0 ] || ((status > 128)); then
+        report FAIL "$label" "message shown, then status $status"
+      elif [ "$before" != "$after" ]; then
+        report FAIL "$label" "the file changed"
+      else
+        report PASS "$label" "message, then exit status $status"
+      fi ;;
+    *)
+      if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""
+        report FAIL "$label" "no window or message within $kAnswerWithin s (hangs)"
+      else
+        wait "$pid"; status=$?; pid=""
+        report FAIL "$label" "ended with status $status before showing anything"
+      fi ;;
+  esac
+}
+
+files=$work/files
+mkdir -p "$files/folder"
+mkfifo "$files/fifo"
+truncate -s 10G "$files/sparse.kor"
+: >"$files/with space.kor"
+: >"$files/naïve ünïcode.kor"
+: >"$files/new"$'\n'"line.kor"
+: >"$files/latin1-"$'\xe9'".kor"
+printf 'not ours\n' >"$files/text.kor"
+
+echo "program: $program"
+open_case "missing file" "$files/nothing.kor" refused
+open_case "folder" "$files/folder" refused
+open_case "FIFO" "$files/fifo" refused
+open_case "character device /dev/zero" /dev/zero refused
+open_case "10 GB sparse file" "$files/sparse.kor" opens
+open_case "file with content" "$files/text.kor" opens
+open_case "name with spaces" "$files/with space.kor" opens
+open_case "non-ASCII name" "$files/naïve ünïcode.kor" opens
+open_case "name with a newline" "$files/new"$'\n'"line.kor" opens
+open_case "name not in UTF-8" "$files/latin1-"$'\xe9'".kor" opens
+
+# --------------------------------------------------------------- exporter --
+
+# What a folder holds, with sizes: nothing may be left beside the target.
+listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do echo "$f $(stat -c %s "$1/$f" 2>/dev/null)"; done; }
+
+# export_case LABEL OUT EXPECT: EXPECT is "writes" (status 0, a PNG at OUT,
+# nothing else new) or "refuses" (status 2, one line on stderr, nothing on
+# stdout, OUT and its folder as they were).
+export_case() {
+  local label=$1 out=$2 expect=$3 dir before_list after_list before after status lines
+  dir=$(dirname -- "$out")
+  before=$(fingerprint "$out")
+  before_list=$(listing "$dir")
+  timeout 60 "$exporter" png --tick 1000 --size 320x240 --out "$out" >"$work/stdout" 2>"$work/stderr"
+  status=$?
+  after=$(fingerprint "$out")
+  after_list=$(listing "$dir")
+  lines=$(wc -l <"$work/stderr")
+  if [ "$expect" = writes ]; then
+    if [ $status -ne 0 ]; then
+      report FAIL "$label" "status $status: $(head -c 200 "$work/stderr")"
+    elif ! file -b -- "$out" | grep -q '^PNG image'; then
+      report FAIL "$label" "status 0 but no PNG at the target"
+    elif [ "$(listing "$dir" | grep -c '\.tmp')" -ne 0 ]; then
+      report FAIL "$label" "a temporary file was left behind"
+    else
+      report PASS "$label" "status 0, PNG written"
+    fi
+  else
+    if [ $status -ne 2 ] || [ "$lines" -ne 1 ] || [ -s "$work/stdout" ]; then
+      report FAIL "$label" "status $status, $lines stderr lines: $(printable "$(head -c 200 "$work/stderr")")"
+    elif [ "$before" != "$after" ]; then
+      report FAIL "$label" "the target changed ($(printable "$before") -> $(printable "$after"))"
+    elif [ "$before_list" != "$after_list" ]; then
+      report FAIL "$label" "the folder changed: $(printable "$(diff <(echo "$before_list") <(echo "$after_list") | grep '^[<>]')")"
+    else
+      report PASS "$label" "status 2: $(printable "$(cat "$work/stderr")")"
+    fi
+  fi
+}
+
+out=$work/out
+mkdir -p "$out/folder"
+printf 'old picture\n' >"$out/keep.png"
+mkfifo "$out/fifo.png"
+
+echo "exporter: $exporter"
+export_case "into a missing folder" "$out/missing/x.png" refuses
+export_case "onto a folder" "$out/folder" refuses
+export_case "onto a FIFO" "$out/fifo.png" refuses
+export_case "name with spaces" "$out/with space.png" writes
+export_case "non-ASCII name" "$out/naïve.png" writes
+export_case "replacing a picture" "$out/keep.png" writes
+export_case "missing folder named with a newline" "$out/new"$'\n'"line/x.png" refuses
+
+# A read-only place (a read-only bind mount: root may write anywhere else)
+# and a full disk (a tiny tmpfs filled up), each holding a picture to keep.
+ro=$work/ro
+mkdir -p "$ro" "$work/ro-src"
+printf 'old picture\n' >"$work/ro-src/keep.png"
+if mount --bind "$work/ro-src" "$ro" 2>/dev/null && mounts+=("$ro") && mount -o remount,bind,ro "$ro" 2>/dev/null; then
+  export_case "onto a read-only file system" "$ro/keep.png" refuses
+  export_case "new file on a read-only file system" "$ro/new.png" refuses
+else
+  report SKIP "read-only file system" "cannot mount here (needs root)"
+fi
+
+full=$work/full
+mkdir -p "$full"
+if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
+  mounts+=("$full")
+  printf 'old picture\n' >"$full/keep.png"
+  dd if=/dev/zero of="$full/filler" bs=1k 2>/dev/null
+  export_case "disk full while writing" "$full/keep.png" refuses
+else
+  report SKIP "disk full" "cannot mount a tmpfs here (needs root)"
+fi
+
+((failed == 0)) && echo "ok" || { echo "FAIL: some hostile cases were not handled"; exit 1; }
