@@ -1,5 +1,7 @@
 #include "app/kor_talwind_app.h"
 
+#include <limits>
+
 #include "app/about_dialog.h"
 #include "app/kor_talwind_doc.h"
 #include "app/kor_talwind_view.h"
@@ -41,7 +43,10 @@ int CKorTalwindApp::Run() {
   for (;;) {
     // Idle phase: spin without blocking, so a step starts as soon as it is due.
     while (idle && !IsMessageWaiting(&m_msgCur)) {
-      const BOOL moreIdleWork = OnIdle(idleCount++);
+      const BOOL moreIdleWork = OnIdle(idleCount);
+      // The idle phase may spin for hours without a message; the counter stops
+      // at its maximum instead of overflowing.
+      if (idleCount < std::numeric_limits<LONG>::max()) ++idleCount;
       if (!moreIdleWork && Scene().activeView != nullptr) {
         if (std::uint32_t(GetTickCount() - lastStep) > kStepIntervalMs) {
           lastStep = GetTickCount();
