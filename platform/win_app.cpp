@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <cstdlib>
 
+#include "platform/cmd_ui.h"
 #include "platform/command_line_info.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_loop.h"
@@ -60,7 +61,10 @@ int CWinApp::Run() {
 BOOL CWinApp::IsMessageWaiting(MSG* msg) { return ::PeekMessage(msg, nullptr, 0, 0, PM_NOREMOVE); }
 
 BOOL CWinApp::OnIdle(LONG count) {
-  if (count <= 0) return TRUE;  // the next count does the housekeeping
+  if (count <= 0) {
+    IdleUpdateCmdUI(m_pMainWnd);  // menus, buttons and panes follow the command state
+    return TRUE;                  // the next count does the housekeeping
+  }
   if (count == 1) {
     // Windows destroyed since the last idle moment let go of their widgets
     // from inside event handlers; free those widgets now.
