@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Hostile files and names, end to end: the real program opening them from its
-# command line on Xvfb, and kortalwind-export writing pictures where it cannot
-# or should not. Every case must end in a clear message and a clean exit
+# Hostile files and names, end to end: the real program on Xvfb opening them
+# from its command line and saving with File > Save As where it cannot, and
+# kortalwind-export writing pictures where it cannot or should not. Every case must end in a clear message and a clean exit
 # status (or a normal start), never a hang, and must leave every file as it
 # was with nothing half-written beside it. Prints one line per case.
 #
@@ -51,6 +51,9 @@ fingerprint() {
   stat -c '%F %s %b %Y' -- "$1"
   [ -f "$1" ] && (($(stat -c %s -- "$1") < 1048576)) && md5sum <"$1"
 }
+
+# What a folder holds, with sizes: nothing may be left beside the target.
+listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do echo "$f $(stat -c %s "$1/$f" 2>/dev/null)"; done; }
 
 # ---------------------------------------------------------------- program --
 
@@ -156,10 +159,109 @@ open_case "non-ASCII name" "$files/naïve ünïcode.kor" opens
 open_case "name with a newline" "$files/new"$'\n'"line.kor" opens
 open_case "name not in UTF-8" "$files/latin1-"$'\xe9'".kor" opens
 
+# ------------------------------------------------------------ Save As --
+
+visible_window() {  # visible_window NAME-REGEX MAX-WIDTH: first match narrower than MAX-WIDTH
+  local w width
+  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
+    width=$(xdotool getwindowgeometry "$w" 2>/dev/null | awk -F'[ x]+' '/Geometry/ {print $3}')
+    ((width < $2)) && { echo "$w"; return; }
+  done
+}
+main_title() {
+  local w
+  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name "$kTitleSuffix\$" 2>/dev/null); do
+    xdotool getwindowname "$w"; return
+  done
+}
+wait_until() {  # wait_until COMMAND...: retries for kAnswerWithin seconds, prints its output
+  local deadline=$((SECONDS + kAnswerWithin)) out
+  while ((SECONDS < deadline)); do
+    out=$("$@")
+    [ -n "$out" ] && { echo "$out"; return; }
+    sleep 0.1
+  done
+}
+
+# save_case LABEL PATH EXPECT: a fresh Untitled document saved with File >
+# Save As onto PATH (answering Yes should the dialog ask about replacing).
+# EXPECT is "saves" (an empty file, the title names it) or "refused" (one
+# message, the program alive and Untitled, the target and its folder as they
+# were).
+save_case() {
+  local label=$1 path=$2 expect=$3 dir before after before_list after_list box title
+  dir=$(dirname -- "$path")
+  before=$(fingerprint "$path")
+  before_list=$(listing "$dir")
+  "$program" >"$work/program.log" 2>&1 &
+  pid=$!
+  if [ -z "$(wait_until main_title)" ]; then
+    report FAIL "$label" "the program did not start"; kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""; return
+  fi
+  xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key a
+  if [ -z "$(wait_until visible_window '^Save As$' 2000)" ]; then
+    report FAIL "$label" "File > Save As showed no dialog"; kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""; return
+  fi
+  sleep 0.3
+  xdotool type --delay 20 -- "$path"; xdotool key Return; sleep 0.6
+  [ -n "$(visible_window '^Save As$' 600)" ] && { xdotool key alt+y; sleep 0.6; }  # replace the existing file
+  box=$(wait_until visible_window '^korTalwind$' 600)
+  [ -z "$box" ] && sleep 0.5
+  title=$(main_title)
+  after=$(fingerprint "$path")
+  after_list=$(listing "$dir")
+  if [ -n "$box" ]; then
+    xdotool key Return; sleep 0.4
+    if [ "$expect" != refused ]; then
+      report FAIL "$label" "a message instead of saving"
+    elif ! kill -0 "$pid" 2>/dev/null; then
+      report FAIL "$label" "the program ended after the message"
+    elif [ "$(main_title)" != "Untitled$kTitleSuffix" ]; then
+      report FAIL "$label" "the document took the name although nothing was saved"
+    elif [ "$before" != "$after" ] || [ "$before_list" != "$after_list" ]; then
+      report FAIL "$label" "the target or its folder changed"
+    else
+      report PASS "$label" "message, program alive, nothing changed"
+    fi
+  elif [ "$expect" = saves ] && [ "$title" = "$(basename -- "$path")$kTitleSuffix" ] && [ -f "$path" ] && [ ! -s "$path" ]; then
+    report PASS "$label" "saved an empty file, title names it"
+  else
+    report FAIL "$label" "no message; title '$(printable "$title")', target: $(printable "$after")"
+  fi
+  xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key x
+  exit_status
+  [ "$status" = 0 ] || report FAIL "$label" "File > Exit afterwards gave status $status"
+}
+
+saves=$work/saves
+mkdir -p "$saves" "$work/save-ro-src"
+printf 'keep me\n' >"$work/save-ro-src/keep.kor"
+echo "Save As: $program"
+save_case "save into a missing folder" "$saves/missing/doc.kor" refused
+save_case "save with spaces in the name" "$saves/with space.kor" saves
+printf 'keep me\n' >"$saves/old.kor"
+save_case "save replacing a file" "$saves/old.kor" saves
+mkdir -p "$saves/ro"
+if mount --bind "$work/save-ro-src" "$saves/ro" 2>/dev/null; then
+  mounts+=("$saves/ro")
+  mount -o remount,bind,ro "$saves/ro"
+  save_case "save onto a read-only file system" "$saves/ro/keep.kor" refused
+else
+  report SKIP "save onto a read-only file system" "cannot mount here (needs root)"
+fi
+# A disk with no room for one more file: the save's temporary file cannot be made.
+mkdir -p "$saves/full"
+if mount -t tmpfs -o size=64k,nr_inodes=8 tmpfs "$saves/full" 2>/dev/null; then
+  mounts+=("$saves/full")
+  printf 'keep me\n' >"$saves/full/keep.kor"
+  for i in $(seq 20); do { : >"$saves/full/filler$i"; } 2>/dev/null || break; done
+  save_case "save on a full disk" "$saves/full/keep.kor" refused
+else
+  report SKIP "save on a full disk" "cannot mount a tmpfs here (needs root)"
+fi
+
 # --------------------------------------------------------------- exporter --
 
-# What a folder holds, with sizes: nothing may be left beside the target.
-listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do echo "$f $(stat -c %s "$1/$f" 2>/dev/null)"; done; }
 
 # export_case LABEL OUT EXPECT: EXPECT is "writes" (status 0, a PNG at OUT,
 # nothing else new) or "refuses" (status 2, one line on stderr, nothing on
