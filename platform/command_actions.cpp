@@ -3,16 +3,27 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "platform/cmd_ui.h"
+#include "platform/frame_wnd.h"
 #include "platform/wnd.h"
 #include "res/accelerator_table.h"
 #include "res/menu_resource.h"
+#include "res/resource.h"
 #include "res/string_table.h"
 
 namespace {
 
 constexpr const char* kCommandProperty = "kortalwindCommand";
 
-QKeySequence KeyOf(const Accelerator& entry) {
+void SendCommand(HWND target, UINT id) {
+  // A disabled command does nothing, whichever way it is chosen.
+  CWnd* wnd = CWnd::FromHandle(target);
+  if (wnd != nullptr && IsCommandEnabled(wnd, id)) wnd->SendMessage(WM_COMMAND, WPARAM(id), 0);
+}
+
+}  // namespace
+
+QKeySequence AcceleratorKeySequence(const Accelerator& entry) {
   int key = 0;
   switch (entry.key) {
     case VirtualKey::Back: key = Qt::Key_Backspace; break;
@@ -28,11 +39,15 @@ QKeySequence KeyOf(const Accelerator& entry) {
   return QKeySequence(key | modifiers);
 }
 
-void SendCommand(HWND target, UINT id) {
-  if (CWnd* wnd = CWnd::FromHandle(target)) wnd->SendMessage(WM_COMMAND, WPARAM(id), 0);
+void UpdateActionState(QAction* action, CCmdTarget* target, bool disableIfNoHandler) {
+  CCmdUI state(CommandIdOf(action));
+  state.DoUpdate(target, disableIfNoHandler ? TRUE : FALSE);
+  if (state.EnableChanged()) action->setEnabled(state.IsEnabled());
+  if (state.CheckChanged()) {
+    action->setCheckable(true);
+    action->setChecked(state.GetCheck() != 0);
+  }
 }
-
-}  // namespace
 
 UINT CommandIdOf(const QAction* action) { return action->property(kCommandProperty).toUInt(); }
 
@@ -56,6 +71,18 @@ bool LoadMenuBar(QMainWindow* window, HWND target, UINT id) {
   bar->clear();
   for (const MenuPopup& popup : menu->popups) {
     QMenu* drop = bar->addMenu(QString::fromUtf8(popup.text));
+    // As it opens, each item asks the routing whether it is enabled or
+    // checked; as it closes, the message pane goes back to "Ready".
+    QObject::connect(drop, &QMenu::aboutToShow, drop, [drop, target] {
+      CWnd* wnd = CWnd::FromHandle(target);
+      if (wnd == nullptr) return;
+      for (QAction* action : drop->actions()) {
+        if (!action->isSeparator()) UpdateActionState(action, wnd, true);
+      }
+    });
+    QObject::connect(drop, &QMenu::aboutToHide, drop, [target] {
+      if (CWnd* wnd = CWnd::FromHandle(target)) wnd->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    });
     for (const MenuItem& item : popup.items) {
       if (item.IsSeparator()) {
         drop->addSeparator();
@@ -71,7 +98,7 @@ bool LoadAccelerators(QWidget* window, HWND target, UINT id) {
   const AcceleratorTable* table = FindAcceleratorTable(id);
   if (table == nullptr) return false;
   for (const Accelerator& entry : table->entries) {
-    auto* shortcut = new QShortcut(KeyOf(entry), window);
+    auto* shortcut = new QShortcut(AcceleratorKeySequence(entry), window);
     shortcut->setContext(Qt::WindowShortcut);
     const UINT command = entry.command;
     QObject::connect(shortcut, &QShortcut::activated, shortcut, [target, command] { SendCommand(target, command); });

@@ -1,11 +1,15 @@
 #pragma once
 // Platform-internal: menu items, toolbar buttons and accelerator keys as
-// toolkit actions that send WM_COMMAND to the window they belong to.
+// toolkit actions that send WM_COMMAND to the window they belong to, while
+// the command is enabled.
 
 #include <QAction>
 #include <QMainWindow>
 
 #include "platform/win_types.h"
+#include "res/accelerator_table.h"
+
+class CCmdTarget;
 
 // The command id an action sends; 0 for actions of the toolkit's own.
 UINT CommandIdOf(const QAction* action);
@@ -18,3 +22,10 @@ QAction* MakeCommandAction(QObject* parent, HWND target, UINT id, const QString&
 bool LoadMenuBar(QMainWindow* window, HWND target, UINT id);
 // The keys of accelerator table id; false when there is none.
 bool LoadAccelerators(QWidget* window, HWND target, UINT id);
+
+// The keys of one accelerator entry.
+QKeySequence AcceleratorKeySequence(const Accelerator& entry);
+
+// Enables, disables and checks the action as target's update handlers say;
+// with disableIfNoHandler, a command nothing handles is disabled.
+void UpdateActionState(QAction* action, CCmdTarget* target, bool disableIfNoHandler);

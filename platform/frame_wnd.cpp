@@ -2,10 +2,16 @@
 
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
 
+#include "platform/cmd_ui.h"
 #include "platform/command_actions.h"
+#include "platform/control_bar.h"
+#include "platform/key_indicators.h"
+#include "platform/status_bar.h"
+#include "platform/status_tip_filter.h"
 #include "platform/create_context.h"
 #include "platform/document.h"
 #include "platform/resource_image.h"
@@ -31,6 +37,14 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CREATE()
   ON_WM_CLOSE()
+  ON_WM_IDLEUPDATECMDUI()
+  ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+  ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheck)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
@@ -52,6 +66,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateCon
     window->setWindowIcon(LoadIconResource(resourceId));
     LoadMenuBar(window, m_hWnd, resourceId);
     LoadAccelerators(window, m_hWnd, resourceId);
+    RouteStatusTips(window, m_hWnd);
   }
   return TRUE;
 }
@@ -164,4 +179,66 @@ BOOL CFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* han
   if (CWnd::OnCmdMsg(id, code, extra, handlerInfo)) return TRUE;
   CWinApp* app = AfxGetApp();
   return app != nullptr && app->OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT id) const {
+  const WndState* state = GetWndState(this);
+  if (m_hWnd == nullptr) return nullptr;
+  for (CWnd* child : state->children) {
+    if (child->GetDlgCtrlID() == id && child->IsKindOf(RUNTIME_CLASS(CControlBar))) {
+      return static_cast<CControlBar*>(child);
+    }
+  }
+  return nullptr;
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show) {
+  if (bar != nullptr) bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CFrameWnd::OnBarCheck(UINT id) {
+  CControlBar* bar = GetControlBar(id);
+  if (bar != nullptr) ShowControlBar(bar, !bar->IsVisibleStyle());
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* cmdUI) {
+  const CControlBar* bar = GetControlBar(cmdUI->m_nID);
+  cmdUI->Enable(bar != nullptr);
+  cmdUI->SetCheck(bar != nullptr && bar->IsVisibleStyle() ? 1 : 0);
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* cmdUI) { cmdUI->Enable(IsKeyIndicatorOn(cmdUI->m_nID)); }
+
+void CFrameWnd::SetMessageText(const std::string& text) {
+  CControlBar* bar = GetControlBar(AFX_IDW_STATUS_BAR);
+  if (bar == nullptr || !bar->IsKindOf(RUNTIME_CLASS(CStatusBar))) return;
+  static_cast<CStatusBar*>(bar)->SetPaneText(0, text);
+}
+
+void CFrameWnd::SetMessageText(UINT stringId) {
+  const char* text = LoadResourceString(stringId);
+  const std::string prompt = text ? text : "";
+  SetMessageText(prompt.substr(0, prompt.find('\n')));
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM stringId, LPARAM text) {
+  if (text != 0) {
+    SetMessageText(std::string(reinterpret_cast<const char*>(text)));
+  } else {
+    SetMessageText(UINT(stringId));
+  }
+  return 0;
+}
+
+void CFrameWnd::OnIdleUpdateCmdUI() {
+  // The menus follow the command state here as well as when they open, so
+  // what a menu shows and what its accelerators do never disagree.
+  QMainWindow* window = MainWindowOf(this);
+  if (window == nullptr || window->menuWidget() == nullptr) return;
+  for (QAction* top : window->menuBar()->actions()) {
+    if (top->menu() == nullptr) continue;
+    for (QAction* action : top->menu()->actions()) {
+      if (!action->isSeparator()) UpdateActionState(action, this, true);
+    }
+  }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The main frame: a top-level window with a caption, control bars and one
 // view. Commands reach the active view (and its document) first, then the
-// frame, then the application.
+// frame, then the application. The frame shows and hides its bars (View >
+// Toolbar, View > Status Bar), keeps the message pane and the lock-key
+// indicators, and brings its menus up to date when the application idles.
 
 #include <string>
 
@@ -10,7 +12,13 @@
 class CView;
 class CDocument;
 class CToolBar;
+class CControlBar;
+class CCmdUI;
 struct CCreateContext;
+
+// Puts a text in the frame's message pane: lParam a text, or, when it is 0,
+// wParam the id of a string (AFX_IDS_IDLEMESSAGE for "Ready").
+inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 
 class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)
@@ -35,6 +43,12 @@ class CFrameWnd : public CWnd {
 
   void EnableDocking(DWORD dockStyle);
   void DockControlBar(CToolBar* bar);
+  // The bar with child id `id` (AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR), or null.
+  CControlBar* GetControlBar(UINT id) const;
+  void ShowControlBar(CControlBar* bar, BOOL show);
+  // The message pane's text; a prompt string shows its status-bar part.
+  void SetMessageText(const std::string& text);
+  void SetMessageText(UINT stringId);
 
   BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
   WidgetKind GetWidgetKind() const override { return WidgetKind::Frame; }
@@ -44,6 +58,13 @@ class CFrameWnd : public CWnd {
  protected:
   int OnCreate(LPCREATESTRUCT cs);
   void OnClose();
+  void OnIdleUpdateCmdUI();
+  LRESULT OnSetMessageString(WPARAM stringId, LPARAM text);
+  // View > Toolbar and View > Status Bar: the bar with the command's id.
+  void OnBarCheck(UINT id);
+  void OnUpdateControlBarMenu(CCmdUI* cmdUI);
+  // CAP, NUM and SCRL show while their lock key is on.
+  void OnUpdateKeyIndicator(CCmdUI* cmdUI);
   virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
   CWnd* CreateView(CCreateContext* context, UINT id);
   // The framework made the frame; the framework deletes it.

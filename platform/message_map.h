@@ -109,3 +109,16 @@ const MessageMapEntry* FindCommandEntry(const MessageMap* map, UINT id, int code
      static_cast<ThisClass*>(t)->memberFxn(reinterpret_cast<CCmdUI*>(l));                \
      return 0;                                                                           \
    }},
+
+// void memberFxn(UINT id), for every command from firstId to lastId
+#define ON_COMMAND_RANGE(firstId, lastId, memberFxn)                                           \
+  {WM_COMMAND, CN_COMMAND, (firstId), (lastId), [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT { \
+     static_cast<ThisClass*>(t)->memberFxn(UINT(w));                                           \
+     return 0;                                                                                  \
+   }},
+
+// LRESULT memberFxn(WPARAM, LPARAM), for a message of the framework's own
+#define ON_MESSAGE(message, memberFxn)                                          \
+  {(message), 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {       \
+     return static_cast<ThisClass*>(t)->memberFxn(w, l);                        \
+   }},

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "platform/cmd_ui.h"
+#include "platform/frame_wnd.h"
 #include "platform/wnd_state.h"
 #include "res/string_table.h"
 
@@ -18,6 +20,8 @@ QLabel* PaneLabel(const CWnd* wnd, int index) {
 }
 
 }  // namespace
+
+IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
   return CWnd::Create(nullptr, nullptr, style | WS_CHILD, Rect{}, parent, id);
@@ -43,7 +47,9 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
     }
     const char* text = LoadResourceString(ids[i]);
     if (text == nullptr) allFound = FALSE;
-    // An indicator keeps the width of its text; the text shows while its key is on.
+    // An indicator keeps the width of its text; its update handler blanks
+    // the text while the state it shows is off.
+    label->setText(QString::fromUtf8(text ? text : ""));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(text ? text : "")) + 8);
@@ -59,4 +65,15 @@ std::string CStatusBar::GetPaneText(int index) const {
 
 void CStatusBar::SetPaneText(int index, const std::string& text) {
   if (QLabel* label = PaneLabel(this, index)) label->setText(QString::fromStdString(text));
+}
+
+void CStatusBar::OnUpdateCmdUI(CFrameWnd* target, BOOL) {
+  for (int i = 0; i < GetCount(); ++i) {
+    const UINT id = m_panes[std::size_t(i)];
+    if (id == ID_SEPARATOR) continue;
+    CCmdUI state(id);
+    state.DoUpdate(target, FALSE);
+    const char* text = LoadResourceString(id);
+    if (state.EnableChanged()) SetPaneText(i, state.IsEnabled() && text ? text : "");
+  }
 }

@@ -1,14 +1,17 @@
 #pragma once
 // A status bar: a message pane that reads "Ready" (or the prompt of what is
-// highlighted) and indicator panes named by string ids.
+// highlighted) and indicator panes named by string ids, each showing its
+// text while its update handler enables it.
 
 #include <string>
 #include <vector>
 
-#include "platform/wnd.h"
+#include "platform/control_bar.h"
 #include "res/resource.h"
 
-class CStatusBar : public CWnd {
+class CStatusBar : public CControlBar {
+  DECLARE_DYNAMIC(CStatusBar)
+
  public:
   BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT id = AFX_IDW_STATUS_BAR);
   // One pane per id: ID_SEPARATOR is the message pane, any other id an
@@ -20,6 +23,8 @@ class CStatusBar : public CWnd {
   std::string GetPaneText(int index) const;
   void SetPaneText(int index, const std::string& text);
 
+  // Indicators without an update handler keep showing their text.
+  void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
   WidgetKind GetWidgetKind() const override { return WidgetKind::StatusBar; }
 
  private:

@@ -3,6 +3,8 @@
 #include <QToolBar>
 
 #include "platform/command_actions.h"
+#include "platform/frame_wnd.h"
+#include "platform/status_tip_filter.h"
 #include "platform/resource_image.h"
 #include "platform/wnd_state.h"
 #include "res/bitmap_resource.h"
@@ -27,6 +29,8 @@ std::vector<QIcon> ButtonImages(UINT bitmapId, int width, int height, int count)
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
   m_barStyle = style & (CBRS_ALIGN_ANY | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
   if (!CWnd::Create(nullptr, "Standard", style | WS_CHILD, Rect{}, parent, id)) return FALSE;
@@ -35,7 +39,17 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
   bar->setFloatable(false);
   bar->setObjectName(QStringLiteral("toolbar%1").arg(id));
   SetBarStyle(m_barStyle);
+  // Fly-by text reaches the frame from a floating bar too.
+  RouteStatusTips(bar, parent->m_hWnd);
   return TRUE;
+}
+
+void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
+  QToolBar* bar = ToolBarOf(this);
+  if (bar == nullptr) return;
+  for (QAction* action : bar->actions()) {
+    if (!action->isSeparator()) UpdateActionState(action, target, disableIfNoHandler);
+  }
 }
 
 BOOL CToolBar::SetButtons(const UINT* ids, int count) {

@@ -1,13 +1,16 @@
 #pragma once
 // A toolbar: a row of command buttons loaded from a toolbar resource and
-// its bitmap. Pressing a button sends its command to the bar's parent.
+// its bitmap. Pressing a button sends its command to the bar's parent; a
+// button whose command nothing handles is disabled.
 
 #include <vector>
 
-#include "platform/wnd.h"
+#include "platform/control_bar.h"
 #include "res/resource.h"
 
-class CToolBar : public CWnd {
+class CToolBar : public CControlBar {
+  DECLARE_DYNAMIC(CToolBar)
+
  public:
   BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT id = AFX_IDW_TOOLBAR);
   // Buttons and images of toolbar resource id and bitmap id.
@@ -23,6 +26,7 @@ class CToolBar : public CWnd {
   void EnableDocking(DWORD style) { m_dockingStyle = style & CBRS_ALIGN_ANY; }
   DWORD GetDockingStyle() const { return m_dockingStyle; }
 
+  void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
   WidgetKind GetWidgetKind() const override { return WidgetKind::ToolBar; }
 
  private:
