@@ -5,40 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "bench/bench_options.h"
 #include "bench/end_to_end_bench.h"
 #include "bench/end_to_end_probe.h"
 
 namespace {
-
-constexpr double kDefaultEndToEndSeconds = 5;
-constexpr double kMaxEndToEndSeconds = 3600;
-constexpr const char* kSecondsOption = "--e2e_seconds=";
-
-bool ParseSeconds(const char* text, double& seconds) {
-  char* end = nullptr;
-  seconds = std::strtod(text, &end);
-  return end != text && *end == '\0' && seconds > 0 && seconds <= kMaxEndToEndSeconds;
-}
-
-// Takes --e2e_seconds out of argv; false when its value is bad.
-bool TakeSecondsOption(int& argc, char** argv, double& seconds) {
-  int kept = 1;
-  bool ok = true;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], kSecondsOption, std::strlen(kSecondsOption)) == 0) {
-      ok = ParseSeconds(argv[i] + std::strlen(kSecondsOption), seconds) && ok;
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  argv[argc] = nullptr;
-  return ok;
-}
 
 // The measured process of an end-to-end run: OPTION WIDTHxHEIGHT SECONDS.
 int MeasureApplication(char** argv) {
