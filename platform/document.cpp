@@ -1,14 +1,19 @@
 #include "platform/document.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 
 #include "platform/archive.h"
+#include "platform/file_dialog.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_box.h"
+#include "platform/read_only_file.h"
+#include "platform/replacing_file.h"
 #include "platform/single_doc_template.h"
 #include "platform/view.h"
 #include "platform/win_app.h"
@@ -16,20 +21,29 @@
 
 namespace {
 
-QString FromPath(const char* path) { return QString::fromLocal8Bit(path); }
-
-// Why a file cannot be opened for reading, or empty when it can.
-QString OpenProblem(const QFileInfo& info) {
-  if (!info.exists()) return QStringLiteral("The file does not exist.");
-  if (info.isDir()) return QStringLiteral("It is a folder, not a file.");
-  if (!info.isFile()) return QStringLiteral("It is not a regular file.");
-  if (!info.isReadable()) return QStringLiteral("You do not have permission to read it.");
-  return {};
+void ReportFileError(const char* action, const std::string& path, const std::string& reason) {
+  const std::string text = std::string("Cannot ") + action + " \"" + path + "\".\n" + reason;
+  AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ReportFileError(const char* action, const char* path, const QString& reason) {
-  const QString text = QStringLiteral("Cannot %1 \"%2\".\n%3").arg(action, FromPath(path), reason);
-  AfxMessageBox(text.toStdString().c_str(), MB_OK | MB_ICONEXCLAMATION);
+std::string BaseName(const std::string& path) {
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  const std::size_t slash = trimmed.rfind('/');
+  return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+// A relative name stays valid however the working folder changes later.
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  char cwd[PATH_MAX];
+  if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
+  return std::string(cwd) + "/" + path;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
 }
 
 }  // namespace
@@ -54,14 +68,15 @@ BOOL CDocument::OnNewDocument() {
 }
 
 BOOL CDocument::OnOpenDocument(const char* path) {
-  const QFileInfo info(FromPath(path));
-  if (const QString problem = OpenProblem(info); !problem.isEmpty()) {
-    ReportFileError("open", path, problem);
+  const std::string name = path ? path : "";
+  ReadOnlyFile source;
+  if (!source.Open(name)) {
+    ReportFileError("open", name, source.Problem());
     return FALSE;
   }
-  QFile file(info.filePath());
-  if (!file.open(QIODevice::ReadOnly)) {
-    ReportFileError("open", path, file.errorString());
+  QFile file;
+  if (!file.open(source.Descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+    ReportFileError("open", name, file.errorString().toStdString());
     return FALSE;
   }
   DeleteContents();
@@ -72,21 +87,27 @@ BOOL CDocument::OnOpenDocument(const char* path) {
 }
 
 BOOL CDocument::OnSaveDocument(const char* path) {
-  const QFileInfo info(FromPath(path));
-  if (info.exists() && !info.isFile()) {
-    ReportFileError("save to", path, info.isDir() ? QStringLiteral("It is a folder, not a file.")
-                                                  : QStringLiteral("It is not a regular file."));
+  const std::string name = path ? path : "";
+  ReplacingFile target;
+  if (!target.Open(name)) {
+    ReportFileError("save", name, target.Problem());
     return FALSE;
   }
-  QSaveFile file(info.filePath());
-  if (!file.open(QIODevice::WriteOnly)) {
-    ReportFileError("save to", path, file.errorString());
-    return FALSE;
+  {
+    // Unbuffered, so a failed write leaves its own error number behind.
+    QFile file;
+    if (!file.open(target.Descriptor(), QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle)) {
+      target.SetWriteError(EBADF);
+    } else {
+      errno = 0;
+      CArchive archive(&file, CArchive::store);
+      Serialize(archive);
+      if (file.error() != QFileDevice::NoError) target.SetWriteError(errno != 0 ? errno : EIO);
+    }
   }
-  CArchive archive(&file, CArchive::store);
-  Serialize(archive);
-  if (!file.commit()) {
-    ReportFileError("save to", path, file.errorString());
+  if (!target.Commit()) {
+    ReportFileError("save", name, target.Problem());
     return FALSE;
   }
   SetModifiedFlag(FALSE);
@@ -96,12 +117,10 @@ BOOL CDocument::OnSaveDocument(const char* path) {
 BOOL CDocument::DoSave(const char* path, BOOL replace) {
   std::string target = path ? path : "";
   if (target.empty()) {
-    // Qt's dialog asks before replacing an existing file.
-    const QString chosen = QFileDialog::getSaveFileName(
-        nullptr, QStringLiteral("Save As"), QString::fromStdString(m_strPathName.empty() ? m_strTitle : m_strPathName),
-        QStringLiteral("All Files (*)"));
-    if (chosen.isEmpty()) return FALSE;
-    target = chosen.toLocal8Bit().toStdString();
+    const std::optional<std::string> chosen =
+        PromptFileName(FileDialogKind::saveAs, m_strPathName.empty() ? m_strTitle : m_strPathName);
+    if (!chosen || chosen->empty()) return FALSE;
+    target = *chosen;
   }
   if (!OnSaveDocument(target.c_str())) return FALSE;
   if (replace) SetPathName(target);
@@ -109,8 +128,9 @@ BOOL CDocument::DoSave(const char* path, BOOL replace) {
 }
 
 void CDocument::OnFileSave() {
-  // An unchanged document that came from a file is already on disk as it is.
-  if (!m_strPathName.empty() && !IsModified()) return;
+  // An unchanged document that came from a file is on the disk as it is:
+  // rewriting it would put this document's nothing over the file's content.
+  if (!m_strPathName.empty() && !IsModified() && FileExists(m_strPathName)) return;
   DoSave(m_strPathName.c_str(), TRUE);
 }
 
@@ -147,8 +167,8 @@ void CDocument::SetTitle(const std::string& title) {
 }
 
 void CDocument::SetPathName(const std::string& path) {
-  m_strPathName = path;
-  SetTitle(QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName().toStdString());
+  m_strPathName = AbsolutePath(path);
+  SetTitle(BaseName(m_strPathName));
 }
 
 void CDocument::AddView(CView* view) {

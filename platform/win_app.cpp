@@ -1,14 +1,18 @@
 #include "platform/win_app.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/cmd_ui.h"
 #include "platform/command_line_info.h"
+#include "platform/file_dialog.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_loop.h"
 #include "platform/message_record.h"
+#include "platform/shell_options.h"
 #include "platform/single_doc_template.h"
 #include "platform/wnd_state.h"
 #include "res/resource.h"
@@ -90,9 +94,14 @@ int CWinApp::ExitInstance() { return m_initFailed ? EXIT_FAILURE : int(m_msgCur.
 void CWinApp::AddDocTemplate(CSingleDocTemplate* docTemplate) { m_template.reset(docTemplate); }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+  bool optionsEnded = false;  // after "--", a name may start with a dash
   for (std::size_t i = 0; i < m_args.size(); ++i) {
     const std::string& arg = m_args[i];
-    const bool flag = arg.size() > 1 && arg[0] == '-';
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const bool flag = !optionsEnded && arg.size() > 1 && arg[0] == '-';
     info.ParseParam(flag ? arg.c_str() + 1 : arg.c_str(), flag, i + 1 == m_args.size());
   }
 }
@@ -119,10 +128,10 @@ void CWinApp::OnFileNew() {
 }
 
 void CWinApp::OnFileOpen() {
-  // No filter name or extension of our own: only the all-files filter.
-  const QString path = QFileDialog::getOpenFileName(WidgetOf(m_pMainWnd), QStringLiteral("Open"), QString(),
-                                                    QStringLiteral("All Files (*)"));
-  if (!path.isEmpty()) OpenDocumentFile(path.toLocal8Bit().constData());
+  // A file that cannot be opened has been reported; the document stays.
+  if (const std::optional<std::string> path = PromptFileName(FileDialogKind::open, {}); path && !path->empty()) {
+    OpenDocumentFile(path->c_str());
+  }
 }
 
 void CWinApp::OnAppExit() {
@@ -130,6 +139,27 @@ void CWinApp::OnAppExit() {
 }
 
 int AfxWinMain(int argc, char** argv) {
+  // --help and --version answer before the window system is asked for, so
+  // they work without a display. The raw bytes of a file name are kept: a
+  // name need not be valid text.
+  const std::vector<std::string> given(argv + std::min(argc, 1), argv + argc);
+  const ShellOptions options = ParseShellOptions(given);
+  const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "kortalwind";
+  const std::string programName = program.substr(program.rfind('/') + 1);
+  switch (options.action) {
+    case ShellOptions::Action::help:
+      std::fputs(ShellHelpText(programName).c_str(), stdout);
+      return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    case ShellOptions::Action::version:
+      std::fputs(ShellVersionText().c_str(), stdout);
+      return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    case ShellOptions::Action::error:
+      std::fprintf(stderr, "%s: %s\n", programName.c_str(), options.error.c_str());
+      return kShellUsageStatus;
+    case ShellOptions::Action::run:
+      break;
+  }
+
   // The loop asks GLib's main context whether anything is waiting, so Qt
   // must run on it.
   qunsetenv("QT_NO_GLIB");
@@ -138,8 +168,7 @@ int AfxWinMain(int argc, char** argv) {
 
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return EXIT_FAILURE;
-  const QStringList args = QCoreApplication::arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) app->m_args.push_back(args[i].toLocal8Bit().toStdString());
+  app->m_args = options.programArgs;
   if (app->m_strAppName.empty()) app->m_strAppName = AfxGetAppName();
 
   int exitCode;

@@ -23,7 +23,7 @@ class CWinApp : public CCmdTarget {
   CWnd* m_pMainWnd = nullptr;
   std::string m_strAppName;
   MSG m_msgCur{};  // the message record of the loop
-  std::vector<std::string> m_args;  // command-line arguments the toolkit left over
+  std::vector<std::string> m_args;  // the program's own command-line arguments, as given
 
   virtual BOOL InitInstance();
   // The framework's loop; a program may replace it with its own over the
