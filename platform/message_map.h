@@ -39,7 +39,7 @@ const MessageMapEntry* FindCommandEntry(const MessageMap* map, UINT id, int code
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
   const MessageMap* theClass::GetThisMessageMap() {                                 \
-    using ThisClass = theClass;                                                     \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
     using TheBaseClass = baseClass;                                                 \
     static const MessageMapEntry entries[] = {
 
