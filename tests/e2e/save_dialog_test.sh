@@ -56,9 +56,31 @@ sleep 1
 xdotool search --all --onlyvisible --pid "$pid" --name '^Save As$' >/dev/null && fail "Ctrl+S asked again for a name"
 [ "$(cat "$target")" = kept ] || fail "Save rewrote the unchanged document's file"
 
+# Save As onto an existing file asks before replacing it; No keeps it.
+xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key a
+dialog=$(window_named 'Save As') || fail "File > Save As showed no dialog"
+sleep 0.3
+xdotool windowfocus --sync "$dialog" 2>/dev/null
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "$target"
+xdotool key Return
+sleep 1
+confirm=""
+for w in $(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null); do
+  [ "$w" = "$main" ] || [ "$w" = "$dialog" ] || confirm=$w
+done
+[ -n "$confirm" ] || fail "Save As onto an existing file did not ask before replacing it"
+import -window root "$work/replace.png"
+[ -n "$shots" ] && cp "$work/replace.png" "$shots/replace.png"
+xdotool windowfocus --sync "$confirm" 2>/dev/null; xdotool key --clearmodifiers alt+n; sleep 0.5
+xdotool windowfocus --sync "$dialog" 2>/dev/null; xdotool key Escape; sleep 0.5
+[ "$(cat "$target")" = kept ] || fail "declining the replacement still changed the file"
+window_named 'saved city.kor - korTalwind' >/dev/null || fail "the caption changed after a cancelled Save As"
+
+xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key x
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
 wait "$pid"; status=$?; pid=""
 [ $status -eq 0 ] || fail "File > Exit gave status $status"
-echo "ok: Save As asked, empty file saved, caption renamed, second Save left the file alone"
+echo "ok: Save As asked, empty file saved, caption renamed, second Save left the file alone, replacing asked first"
