@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   try {
     if (args.empty()) throw UsageError("missing command (try --help)");
     const ExportCommand* command = FindCommand(args.front());
-    if (!command) throw UsageError("unknown command '" + std::string(args.front()) + "' (try --help)");
+    if (!command) throw UsageError("unknown command " + Quoted(args.front()) + " (try --help)");
     std::cout << command->run(std::span(args).subspan(1));
   } catch (const UsageError& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";

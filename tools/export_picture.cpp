@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/image_surface.h"
@@ -64,15 +65,21 @@ void PaintPictureAt(std::uint32_t tick, ImageSurface& picture) {
 }
 
 void WritePng(const ImageSurface& picture, const std::string& path) {
+  // The rename below would replace whatever the name holds; only a regular
+  // file may be replaced, never a device, a FIFO or a folder.
+  struct stat existing {};
+  if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    throw UsageError("cannot write " + Quoted(path) + ": not a regular file");
+  }
   const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
   std::string why;
   if (!picture.SavePng(temporary, &why)) {
     std::remove(temporary.c_str());
-    throw UsageError("cannot write '" + path + "': " + why);
+    throw UsageError("cannot write " + Quoted(path) + ": " + why);
   }
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     why = std::strerror(errno);
     std::remove(temporary.c_str());
-    throw UsageError("cannot write '" + path + "': " + why);
+    throw UsageError("cannot write " + Quoted(path) + ": " + why);
   }
 }

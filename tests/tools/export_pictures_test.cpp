@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -152,6 +153,28 @@ TEST_F(ExportPictures, APathThatCannotBeWrittenIsOneLineAndStatusTwoWithNothingL
   }
   EXPECT_EQ(Files(), (std::vector<std::string>{"file", "taken.png"}));
   EXPECT_TRUE(fs::is_empty(dir / "taken.png"));
+}
+
+TEST_F(ExportPictures, OnlyARegularFileIsReplacedAndOddNamesStayOnOneLine) {
+  const fs::path fifo = dir / "pipe.png";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ExportRun r = Export("png --tick 1 --size 8x6 --out '" + fifo.string() + "'");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  const fs::path newline = dir / "new\nline" / "f.png";
+  r = Export("png --tick 1 --size 8x6 --out '" + newline.string() + "'");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+
+  r = Export("'bad\ncommand'");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+
+  std::ofstream(dir / "old.png") << "old";
+  EXPECT_EQ(Export("png --tick 1 --size 8x6 --out " + (dir / "old.png").string()).status, 0);
+  EXPECT_FALSE(QImage(QString::fromStdString((dir / "old.png").string())).isNull());
 }
 
 }  // namespace
