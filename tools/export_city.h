@@ -9,10 +9,8 @@
 #include <string_view>
 
 #include "tools/export_args.h"
+#include "tools/export_options.h"
 #include "tools/json_writer.h"
-
-inline constexpr std::string_view kSeedOption = "--seed";
-inline constexpr std::string_view kLimitOption = "--limit";
 
 struct CityOptions {
   std::optional<std::uint32_t> seed;  // none: the program's first, unseeded city

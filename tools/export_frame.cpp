@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr std::string_view kTickOption = "--tick";
-constexpr std::string_view kSizeOption = "--size";
-constexpr std::int32_t kMaxPictureSide = 16384;
 constexpr int kPointsPerQuad = 4;
 constexpr int kPointsPerBuilding = 12;
 

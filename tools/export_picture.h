@@ -9,11 +9,9 @@
 
 #include "scene/geometry.h"
 #include "tools/export_args.h"
+#include "tools/export_options.h"
 
 class ImageSurface;
-
-inline constexpr std::string_view kOutOption = "--out";
-inline constexpr std::int32_t kMaxPictureSide = 16384;
 
 // --size for a picture: 1 x 1 up to kMaxPictureSide on each side.
 PictureSize RequiredPictureSize(const ExportArgs& args);

@@ -10,10 +10,6 @@
 #include "tools/export_city.h"
 #include "tools/export_picture.h"
 
-namespace {
-constexpr std::string_view kTickOption = "--tick";
-}
-
 std::string RunPngCommand(std::span<const std::string_view> args) {
   const ExportArgs parsed("png", args, {kTickOption, "--size", kSeedOption, kOutOption});
   const auto tick = static_cast<std::uint32_t>(

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr COLORREF kRed = RGB(200, 0, 0);
+constexpr COLORREF kObjectRed = RGB(200, 0, 0);
 
 class DrawingObjects : public ::testing::Test {
  protected:
@@ -35,17 +35,17 @@ TEST_F(DrawingObjects, ANewMemorySurfaceHoldsAOneByOneMonochromeDefault) {
   CBitmap mono;
   ASSERT_TRUE(mono.CreateCompatibleBitmap(&dc, 4, 4));
   CBitmap* before = dc.SelectObject(&mono);
-  dc.FillSolidRect({0, 0, 4, 4}, kRed);
+  dc.FillSolidRect({0, 0, 4, 4}, kObjectRed);
   paint.BitBlt(0, 0, 4, 4, &dc, 0, 0, SRCCOPY);
-  EXPECT_NE(screen.Pixel(0, 0), kRed);
+  EXPECT_NE(screen.Pixel(0, 0), kObjectRed);
   dc.SelectObject(before);
 }
 
 TEST_F(DrawingObjects, PenAndBrushSelectionsReturnWhatTheyDisplace) {
   CDC dc;
   dc.CreateCompatibleDC(&paint);
-  CPen pen(PS_SOLID, 1, kRed);
-  CBrush brush(kRed);
+  CPen pen(PS_SOLID, 1, kObjectRed);
+  CBrush brush(kObjectRed);
   CPen* defaultPen = dc.SelectObject(&pen);
   CBrush* defaultBrush = dc.SelectObject(&brush);
   ASSERT_NE(defaultPen, nullptr);
@@ -77,22 +77,22 @@ TEST_F(DrawingObjects, DeletingASelectedBitmapLeavesTheSurfaceUsable) {
   auto bitmap = std::make_unique<CBitmap>();
   bitmap->CreateCompatibleBitmap(&paint, 8, 8);
   dc.SelectObject(bitmap.get());
-  dc.FillSolidRect({0, 0, 8, 8}, kRed);
+  dc.FillSolidRect({0, 0, 8, 8}, kObjectRed);
   bitmap.reset();
-  dc.FillSolidRect({0, 0, 8, 8}, kRed);
+  dc.FillSolidRect({0, 0, 8, 8}, kObjectRed);
   paint.BitBlt(0, 0, 8, 8, &dc, 0, 0, SRCCOPY);
-  EXPECT_NE(screen.Pixel(1, 1), kRed);  // only the 1 x 1 default is left to copy
+  EXPECT_NE(screen.Pixel(1, 1), kObjectRed);  // only the 1 x 1 default is left to copy
 }
 
 TEST_F(DrawingObjects, ASurfaceWithoutContextDoesNothing) {
   CDC dc;
   CBitmap bitmap;
-  CPen pen(PS_SOLID, 1, kRed);
+  CPen pen(PS_SOLID, 1, kObjectRed);
   const Point corners[4] = {{0, 0}, {5, 0}, {5, 5}, {0, 5}};
   EXPECT_EQ(dc.GetSafeHdc(), nullptr);
   EXPECT_FALSE(bitmap.CreateCompatibleBitmap(&dc, 4, 4));
   EXPECT_EQ(dc.SelectObject(&pen), nullptr);
-  dc.FillSolidRect({0, 0, 5, 5}, kRed);
+  dc.FillSolidRect({0, 0, 5, 5}, kObjectRed);
   EXPECT_FALSE(dc.Polygon(corners, 4));
   EXPECT_EQ(dc.DrawText("x", -1, {0, 0, 5, 5}, 0), 0);
   EXPECT_FALSE(paint.BitBlt(0, 0, 5, 5, &dc, 0, 0, SRCCOPY));
@@ -113,12 +113,12 @@ TEST_F(DrawingObjects, InjectedFaultsFailExactlyTheCreationAskedFor) {
   EXPECT_FALSE(bitmap.CreateCompatibleBitmap(&paint, 4, 4));
   EXPECT_EQ(bitmap.GetSafeHandle(), nullptr);
   SetDrawingFaults({.pen = true, .brush = true});
-  EXPECT_EQ(CPen(PS_SOLID, 1, kRed).GetSafeHandle(), nullptr);
-  EXPECT_EQ(CBrush(kRed).GetSafeHandle(), nullptr);
+  EXPECT_EQ(CPen(PS_SOLID, 1, kObjectRed).GetSafeHandle(), nullptr);
+  EXPECT_EQ(CBrush(kObjectRed).GetSafeHandle(), nullptr);
   ASSERT_TRUE(dc.CreateCompatibleDC(&paint));  // the default pen and brush still exist
   CPen pen;
   SetDrawingFaults({});
-  pen.CreatePen(PS_SOLID, 1, kRed);
+  pen.CreatePen(PS_SOLID, 1, kObjectRed);
   CPen* defaultPen = dc.SelectObject(&pen);
   EXPECT_NE(defaultPen, nullptr);
   dc.SelectObject(defaultPen);

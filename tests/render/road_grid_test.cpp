@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr Rect k800x600{0, 0, 800, 600};
+constexpr Rect kRoadPicture{0, 0, 800, 600};
 constexpr COLORREF kGround = RGB(0, 64, 0);
 
 Camera CameraAt(double x, double y, double altitude) { return Camera{x, y, altitude, 1.0}; }
@@ -20,14 +20,14 @@ std::vector<Rect> Bands(const Rect& client, const Camera& camera) {
 }
 
 TEST(RoadBands, ThreeColumnsThenThreeRowsOverTheCityCentre) {
-  EXPECT_EQ(Bands(k800x600, CameraAt(0, 0, 1000)),
+  EXPECT_EQ(Bands(kRoadPicture, CameraAt(0, 0, 1000)),
             (std::vector<Rect>{{94, 0, 106, 600}, {394, 0, 406, 600}, {694, 0, 706, 600},
                                {0, 594, 800, 606}, {0, 294, 800, 306}, {0, -6, 800, 6}}));
 }
 
 TEST(RoadBands, AnEdgeExactlyOnTheWidenedBoundaryIsSkipped) {
   // k = 1 has its upper edge at 1100 = extentY; k = 0 and k = -1 stay.
-  const std::vector<Rect> bands = Bands(k800x600, CameraAt(0, -80, 1000));
+  const std::vector<Rect> bands = Bands(kRoadPicture, CameraAt(0, -80, 1000));
   ASSERT_EQ(bands.size(), 5u);
   EXPECT_EQ(bands[3], (Rect{0, 570, 800, 582}));  // k = -1: edges at -940 and -900
   EXPECT_EQ(bands[4], (Rect{0, 270, 800, 282}));  // k = 0: edges at 60 and 100
@@ -52,8 +52,8 @@ TEST(RoadBands, APictureUnderTwoPixelsHighGetsOnlyEmptyBands) {
 
 TEST(DrawRoadGrid, FillsExactlyTheRoadPixelsAndLeavesTheRoadColourAsBackground) {
   MemorySurface s(800, 600);
-  s.dc.FillSolidRect(k800x600, kGround);
-  EXPECT_EQ(DrawRoadGrid(s.dc, k800x600, CameraAt(0, 0, 1000)), 0);
+  s.dc.FillSolidRect(kRoadPicture, kGround);
+  EXPECT_EQ(DrawRoadGrid(s.dc, kRoadPicture, CameraAt(0, 0, 1000)), 0);
   EXPECT_EQ(s.dc.GetBkColor(), kRoadColor);
   auto image = s.Snapshot();
   for (int x : {94, 105, 394, 405, 694, 705}) EXPECT_EQ(image->Pixel(x, 150), kRoadColor) << x;
@@ -64,8 +64,8 @@ TEST(DrawRoadGrid, FillsExactlyTheRoadPixelsAndLeavesTheRoadColourAsBackground) 
 
 TEST(DrawRoadGrid, WithEveryBandSkippedTheBackgroundStaysTheGround) {
   MemorySurface s(800, 600);
-  s.dc.FillSolidRect(k800x600, kGround);
-  DrawRoadGrid(s.dc, k800x600, CameraAt(500, 500, 300));
+  s.dc.FillSolidRect(kRoadPicture, kGround);
+  DrawRoadGrid(s.dc, kRoadPicture, CameraAt(500, 500, 300));
   EXPECT_EQ(s.dc.GetBkColor(), kGround);
   EXPECT_EQ(ColoursIn(*s.Snapshot()), std::set<COLORREF>{kGround});
 }
