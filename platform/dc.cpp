@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "platform/device_context.h"
@@ -67,7 +68,7 @@ bool CDC::CreateCompatibleDC(CDC* /*dc*/) {
 
 bool CDC::DeleteDC() {
   if (!m_hDC) return false;
-  delete m_hDC;
+  DeviceContext::Dispose(m_hDC);
   m_hDC = nullptr;
   return true;
 }
@@ -121,25 +122,32 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   if (!m_hDC || !text || !qGuiApp) return 0;  // fonts need the GUI application
   QPainter* painter = m_hDC->Painter();
   if (!painter) return 0;
-  const Span box = Intersect(ToSpan(rect), DeviceSpan(painter->device()));
+  const Span surface = DeviceSpan(painter->device());
+  const Span box = Intersect(ToSpan(rect), surface);
   if (box.Empty() || rect.left < -kLayoutExtent || rect.top < -kLayoutExtent) return 0;
-  const QString line = count < 0 ? QString::fromLatin1(text) : QString::fromLatin1(text, count);
+  m_hDC->UseSurfaceFont();
   // Format 0: left, top, lines end only at '\n'. The layout starts at the
   // rectangle's own corner, which may lie outside the surface.
-  const int flags = Qt::AlignLeft | Qt::AlignTop;
   const QRect origin(rect.left, rect.top, kLayoutExtent, kLayoutExtent);
-  const QRect used = painter->fontMetrics().boundingRect(origin, flags, line);
+  m_hDC->lastText.Use(*painter, count < 0 ? std::string_view(text) : std::string_view(text, count),
+                      origin, Qt::AlignLeft | Qt::AlignTop);
+  const QRect used = m_hDC->lastText.Covered();
   const QRect clip = box.ToQRect();
+  if (m_hDC->textPen.style() == Qt::NoPen || m_hDC->textPen.color() != ToQColor(m_hDC->text))
+    m_hDC->textPen = QPen(ToQColor(m_hDC->text));
 
-  painter->setClipRect(clip, m_hDC->clipped ? Qt::IntersectClip : Qt::ReplaceClip);
+  // A box over the whole of an unclipped surface needs no clip of its own.
+  const bool ownClip = m_hDC->clipped || box.left != surface.left || box.top != surface.top ||
+                       box.right != surface.right || box.bottom != surface.bottom;
+  if (ownClip) painter->setClipRect(clip, m_hDC->clipped ? Qt::IntersectClip : Qt::ReplaceClip);
   painter->fillRect(used & clip, ToQColor(m_hDC->background));  // opaque cells behind the text
-  painter->setPen(ToQColor(m_hDC->text));
-  painter->drawText(origin, flags, line);
+  painter->setPen(m_hDC->textPen);
+  m_hDC->lastText.Draw(*painter);
   painter->setPen(m_hDC->pen->GetSafeHandle() ? m_hDC->pen->GetSafeHandle()->pen
                                               : QPen(Qt::NoPen));
   if (m_hDC->clipped) {
     painter->setClipRegion(m_hDC->clip);
-  } else {
+  } else if (ownClip) {
     painter->setClipping(false);
   }
   return used.height();

@@ -21,27 +21,78 @@ bool IsNullImage(QPaintDevice* device) {
 
 }  // namespace
 
+CPen& DeviceContext::DefaultPen() {
+  static CPen pen;
+  if (!pen.m_hObject) {
+    pen.m_hObject = new PenObject{QPen(ToQColor(kDefaultPenColor), 1)};
+    pen.m_hObject->pen.setCosmetic(true);
+  }
+  return pen;
+}
+
+CBrush& DeviceContext::DefaultBrush() {
+  static CBrush brush;
+  if (!brush.m_hObject) brush.m_hObject = new BrushObject{QBrush(ToQColor(kDefaultBrushColor))};
+  return brush;
+}
+
+namespace {
+// Made during start-up, so that the drawing census never sees them appear.
+[[maybe_unused]] const bool stockObjectsMade =
+    (DeviceContext::DefaultPen(), DeviceContext::DefaultBrush(), true);
+}  // namespace
+
 DeviceContext::DeviceContext() : memory(true) {
   defaultBitmap.m_hObject = new BitmapObject{NewMonochromeImage(), &defaultBitmap, this};
   bitmap = &defaultBitmap;
   device = &defaultBitmap.m_hObject->image;
-  defaultPen.m_hObject = new PenObject{QPen(ToQColor(kDefaultPenColor), 1)};
-  defaultPen.m_hObject->pen.setCosmetic(true);
-  defaultBrush.m_hObject = new BrushObject{QBrush(ToQColor(kDefaultBrushColor))};
-  pen = &defaultPen;
-  brush = &defaultBrush;
+  pen = &DefaultPen();
+  brush = &DefaultBrush();
 }
 
-DeviceContext::DeviceContext(QPaintDevice* target, const QRegion* region) : DeviceContext() {
-  memory = false;
-  defaultBitmap.m_hObject->selectedInto = nullptr;
-  bitmap = nullptr;
-  device = target;
+DeviceContext::DeviceContext(QPaintDevice* target, const QRegion* region)
+    : device(target), pen(&DefaultPen()), brush(&DefaultBrush()) {
   if (region) {
     clipped = true;
     clip = *region;
   }
 }
+
+namespace {
+std::unique_ptr<DeviceContext> parkedPaintContext;
+}  // namespace
+
+DeviceContext* DeviceContext::ForPaint(QPaintDevice* target, const QRegion* region) {
+  if (!parkedPaintContext) return new (std::nothrow) DeviceContext(target, region);
+  DeviceContext* dc = parkedPaintContext.release();
+  dc->device = target;
+  dc->clipped = region != nullptr;
+  if (region) dc->clip = *region;
+  return dc;
+}
+
+void DeviceContext::Dispose(DeviceContext* dc) {
+  if (!dc) return;
+  if (dc->memory || parkedPaintContext) {
+    delete dc;
+    return;
+  }
+  // Back to what a new paint context holds. Its text layout goes too: it
+  // refers to fonts, which must not outlive the GUI application.
+  dc->EndPainting();
+  dc->device = nullptr;
+  dc->clipped = false;
+  dc->clip = QRegion();
+  dc->paintFailed = false;
+  dc->pen = &DefaultPen();
+  dc->brush = &DefaultBrush();
+  dc->background = kDefaultBackground;
+  dc->text = kDefaultText;
+  dc->lastText.Forget();
+  parkedPaintContext.reset(dc);
+}
+
+int DeviceContext::Parked() { return parkedPaintContext ? 1 : 0; }
 
 DeviceContext::~DeviceContext() {
   EndPainting();
@@ -64,11 +115,18 @@ QPainter* DeviceContext::Painter() {
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                              QPainter::SmoothPixmapTransform,
                          false);
-  if (qGuiApp) painter.setFont(SurfaceFont());
+  fontSet = false;
   if (clipped) painter.setClipRegion(clip);
   painter.setPen(pen->GetSafeHandle() ? pen->GetSafeHandle()->pen : QPen(Qt::NoPen));
   painter.setBrush(brush->GetSafeHandle() ? brush->GetSafeHandle()->brush : QBrush(Qt::NoBrush));
   return &painter;
+}
+
+void DeviceContext::UseSurfaceFont() {
+  if (fontSet || !painter.isActive() || !qGuiApp) return;
+  painter.setFont(SurfaceFont());
+  fontSet = true;
+  lastText.Forget();  // laid out in another font
 }
 
 void DeviceContext::EndPainting() {

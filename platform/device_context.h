@@ -8,10 +8,13 @@
 #include <QPen>
 #include <QRegion>
 
+#include <memory>
+
 #include "platform/bitmap.h"
 #include "platform/brush.h"
 #include "platform/image_surface.h"
 #include "platform/pen.h"
+#include "platform/text_line_cache.h"
 #include "scene/geometry.h"
 
 // Keeps the number of live T for the drawing census.
@@ -62,6 +65,9 @@ struct DeviceContext {
   // can be painted on.
   QPainter* Painter();
   void EndPainting();
+  // Text needs the surface's default font on the painter; nothing else does,
+  // so a paint that only copies pixels never sets it up.
+  void UseSurfaceFont();
   // The image pixels are read from for a copy; null for a window.
   const QImage* SourceImage() const;
   bool IsMemory() const { return memory; }
@@ -79,13 +85,32 @@ struct DeviceContext {
   CBitmap* bitmap = nullptr;  // memory contexts only
   CPen* pen = nullptr;
   CBrush* brush = nullptr;
-  COLORREF background = RGB(255, 255, 255);
-  COLORREF text = RGB(0, 0, 0);
+  static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
+  static constexpr COLORREF kDefaultText = RGB(0, 0, 0);
+  COLORREF background = kDefaultBackground;
+  COLORREF text = kDefaultText;
+
+  bool fontSet = false;
+  // Kept between calls so that drawing the same line again allocates nothing.
+  QPen textPen{Qt::NoPen};
+  TextLineCache lastText;
 
   Counted<DeviceContext> counted;
-  CBitmap defaultBitmap;
-  CPen defaultPen;
-  CBrush defaultBrush;
+  CBitmap defaultBitmap;  // memory contexts only
+
+  // Paint contexts come from ForPaint and all contexts go through Dispose.
+  // Building a context (its painter above all) allocates, and a program paints
+  // one window after another, so the last paint context ended is kept for the
+  // next paint. ForPaint gives null when out of memory.
+  static DeviceContext* ForPaint(QPaintDevice* device, const QRegion* region);
+  static void Dispose(DeviceContext* dc);
+  // Contexts kept for reuse: not live as far as the drawing census goes.
+  static int Parked();
+
+  // Like the system's stock objects, the default pen and brush are shared by
+  // every context and live for the whole process.
+  static CPen& DefaultPen();
+  static CBrush& DefaultBrush();
 };
 
 struct ImageSurface::Impl {

@@ -3,6 +3,6 @@
 #include "platform/device_context.h"
 
 DrawingCensus LiveDrawingObjects() {
-  return {Counted<DeviceContext>::live, Counted<BitmapObject>::live, Counted<PenObject>::live,
+  return {Counted<DeviceContext>::live - DeviceContext::Parked(), Counted<BitmapObject>::live, Counted<PenObject>::live,
           Counted<BrushObject>::live};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // How many drawing objects exist right now, so tests can see that what was
-// made is freed exactly once. A memory or paint context counts its own
-// default bitmap, pen and brush.
+// made is freed exactly once. A memory context counts its own default
+// bitmap; the default pen and brush are stock objects that every context
+// shares, made once at start-up.
 
 struct DrawingCensus {
   int contexts = 0;

@@ -3,13 +3,13 @@
 #include "platform/device_context.h"
 
 CPaintDC::CPaintDC(ImageSurface& target) {
-  m_hDC = new (std::nothrow) DeviceContext(&target.impl().image, nullptr);
+  m_hDC = DeviceContext::ForPaint(&target.impl().image, nullptr);
 }
 
 CPaintDC::CPaintDC(ImageSurface& target, const Rect& repaintRegion) {
   const QRegion region(repaintRegion.left, repaintRegion.top, repaintRegion.Width(),
                        repaintRegion.Height());
-  m_hDC = new (std::nothrow) DeviceContext(&target.impl().image, &region);
+  m_hDC = DeviceContext::ForPaint(&target.impl().image, &region);
 }
 
 CPaintDC::~CPaintDC() {

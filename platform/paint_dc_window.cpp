@@ -9,5 +9,5 @@ CPaintDC::CPaintDC(CWnd* wnd) {
   m_wnd = wnd;
   m_endPaint = &EndWindowPaint;
   const WindowPaintTarget target = BeginWindowPaint(wnd);
-  if (target.device) m_hDC = new (std::nothrow) DeviceContext(target.device, &target.region);
+  if (target.device) m_hDC = DeviceContext::ForPaint(target.device, &target.region);
 }
