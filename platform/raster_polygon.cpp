@@ -151,21 +151,25 @@ void DrawLine(const PixelRows& rows, Point a, Point b, std::uint32_t color) {
   }
   if (first > last) return;  // from here on both lie in 0 .. n
 
-  // offset = z / 2n with z = 2im + n, kept as offset and remainder.
+  // offset = z / 2n with z = 2im + n, kept as offset and remainder; the pixel
+  // is kept as its index in the buffer, moved one step along the longer axis
+  // each time and one across whenever the remainder carries.
   const std::int64_t twoN = 2 * std::max<std::int64_t>(n, 1);
   const Wide z = 2 * first * m + n;
-  std::int64_t offset = std::int64_t(z / twoN);
+  const std::int64_t offset = std::int64_t(z / twoN);
   std::int64_t rem = std::int64_t(z % twoN);
+  const std::int64_t major = majorStart + majorStep * std::int64_t(first);
+  const std::int64_t minor = minorStart + minorStep * offset;
+  const std::ptrdiff_t majorMove = alongX ? majorStep : majorStep * rows.stride;
+  const std::ptrdiff_t minorMove = alongX ? minorStep * rows.stride : minorStep;
+  std::ptrdiff_t at = alongX ? minor * rows.stride + major : major * rows.stride + minor;
   for (std::int64_t i = std::int64_t(first); i <= std::int64_t(last); ++i) {
-    const std::int64_t major = majorStart + majorStep * i;
-    const std::int64_t minor = minorStart + minorStep * offset;
-    const std::int64_t x = alongX ? major : minor;
-    const std::int64_t y = alongX ? minor : major;
-    rows.pixels[y * rows.stride + x] = color;
+    rows.pixels[at] = color;
+    at += majorMove;
     rem += 2 * m;
     if (rem >= twoN) {
       rem -= twoN;
-      ++offset;
+      at += minorMove;
     }
   }
 }
