@@ -6,7 +6,7 @@
 #include "platform/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
-namespace {
+namespace dc_reuse_test {
 
 constexpr COLORREF kGround = RGB(0, 64, 0);
 constexpr COLORREF kGrey = RGB(64, 64, 64);
@@ -101,4 +101,4 @@ TEST(CPaintDC, ANewPaintStartsFromTheDefaultsWhateverTheLastOneLeft) {
   EXPECT_EQ(LiveDrawingObjects().contexts, before.contexts);  // the one kept for reuse is not live
 }
 
-}  // namespace
+}  // namespace dc_reuse_test

@@ -13,7 +13,7 @@
 
 #include "platform/raster_polygon.h"
 
-namespace {
+namespace raster_polygon_test {
 
 constexpr std::uint32_t kBack = 0xff004000;
 constexpr std::uint32_t kFill = 0xff808080;
@@ -262,4 +262,4 @@ TEST(RasterPolygon, DegenerateAndCrossedShapesLookLikeTheRasterEngines) {
   for (const auto& shape : shapes) EXPECT_LE(FarthestDifference(shape, 24, 24, true, true), 1.0);
 }
 
-}  // namespace
+}  // namespace raster_polygon_test
