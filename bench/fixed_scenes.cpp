@@ -42,7 +42,7 @@ void LoadFullCityInView() {
 std::uint32_t BusiestTick(const Rect& clientRect) {
   std::uint32_t best = 0;
   std::int32_t mostPoints = -1;
-  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += kStepIntervalMs) {
+  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += kShortestStepMs) {
     ComputeFrameGeometry(tick, clientRect);
     if (Scene().pointCount > mostPoints) {
       mostPoints = Scene().pointCount;

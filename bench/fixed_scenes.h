@@ -4,10 +4,12 @@
 
 #include <cstdint>
 
+#include "app/kor_talwind_app.h"
 #include "scene/geometry.h"
 
 inline constexpr std::uint32_t kFlightPeriodMs = 480000;  // the camera path closes after 8 minutes
-inline constexpr std::uint32_t kStepIntervalMs = 41;      // the pump's shortest step interval
+// The loop steps once strictly more than kStepIntervalMs have passed.
+inline constexpr std::uint32_t kShortestStepMs = kStepIntervalMs + 1;
 
 // The city every run starts with, generated from the random source's start state.
 void LoadFirstCity();

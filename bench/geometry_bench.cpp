@@ -22,7 +22,7 @@ void FrameGeometrySweep(benchmark::State& state) {
   for (auto _ : state) {
     ComputeFrameGeometry(tick, kFullHd);
     visibleSum += Scene().visibleCount;
-    tick = (tick + kStepIntervalMs) % kFlightPeriodMs;
+    tick = (tick + kShortestStepMs) % kFlightPeriodMs;
   }
   ReportAllocationsPerIteration(state, before);
   state.counters["visible"] = benchmark::Counter(double(visibleSum), benchmark::Counter::kAvgIterations);

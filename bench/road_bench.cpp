@@ -14,7 +14,7 @@ constexpr Rect kFullHd{0, 0, 1920, 1080};
 
 std::vector<Camera> CamerasAlongFlight() {
   std::vector<Camera> cameras;
-  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += kStepIntervalMs) {
+  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += kShortestStepMs) {
     Camera c;
     PlaceCamera(tick, c);
     cameras.push_back(c);

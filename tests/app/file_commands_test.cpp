@@ -120,7 +120,7 @@ TEST_F(FileCommandsTest, AFailedOpenLeavesTheCurrentDocumentAsItWas) {
   WriteAll(path, "");
   app.m_args = {path};
   ASSERT_TRUE(app.InitInstance());
-  for (const std::string bad : {folder / "missing.kor", folder.Path(), std::string("/dev/zero")}) {
+  for (const std::string& bad : std::vector<std::string>{folder / "missing.kor", folder.Path(), std::string("/dev/zero")}) {
     answer = bad;
     Command(ID_FILE_OPEN);
     EXPECT_EQ(Caption(), "first.kor - korTalwind") << bad;

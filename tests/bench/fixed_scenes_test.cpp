@@ -23,8 +23,8 @@ TEST(FixedScenes, TheBusiestTickIsLeftComputedAndNoStepOfTheFlightBeatsIt) {
   const std::uint32_t busiest = BusiestTick(client);
   const std::int32_t most = Scene().pointCount;
   EXPECT_GT(most, 0);
-  EXPECT_EQ(busiest % kStepIntervalMs, 0u);
-  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += 97 * kStepIntervalMs) {
+  EXPECT_EQ(busiest % kShortestStepMs, 0u);
+  for (std::uint32_t tick = 0; tick < kFlightPeriodMs; tick += 97 * kShortestStepMs) {
     ComputeFrameGeometry(tick, client);
     EXPECT_LE(Scene().pointCount, most) << tick;
   }
