@@ -3,7 +3,7 @@
 # stdout without a display, a bad command line gets one line on stderr and
 # status 2, a file that cannot be opened gets the message box and then a
 # non-zero status, and a file that can is named in the caption. The last two
-# need an X server (run under xvfb-run).
+# need an X server (run under tests/on_xvfb.sh).
 #
 #   command_line_test.sh PROGRAM
 set -uo pipefail

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Ctrl+S on a new, untitled document asks for a name in the Save As dialog;
 # the name typed there gets an empty file and becomes the caption; a second
-# Ctrl+S saves without asking. Run on an X server (xvfb-run).
+# Ctrl+S saves without asking. Run on an X server (tests/on_xvfb.sh).
 #
 #   save_dialog_test.sh PROGRAM [SHOT_DIR]   (SHOT_DIR keeps the screenshot)
 set -uo pipefail

@@ -18,8 +18,7 @@ exporter=$bin/kortalwind-export
 [ -x "$program" ] && [ -x "$exporter" ] || { echo "hostile: no kortalwind or kortalwind-export in $bin" >&2; exit 2; }
 
 if [ -z "${KT_HOSTILE_ON_XVFB:-}" ]; then
-  command -v xvfb-run >/dev/null || { echo "hostile: xvfb-run is needed" >&2; exit 2; }
-  KT_HOSTILE_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$bin"
+  KT_HOSTILE_ON_XVFB=1 exec "$here/../on_xvfb.sh" 1280x1024x24 "$0" "$bin"
 fi
 
 readonly kAnswerWithin=5    # seconds for a window or a message to appear

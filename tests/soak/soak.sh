@@ -19,8 +19,7 @@ program=${2:-$here/../../build/bin/kortalwind}
 [ -x "$program" ] || { echo "soak: no program at $program" >&2; exit 2; }
 
 if [ -z "${KT_SOAK_ON_XVFB:-}" ]; then
-  command -v xvfb-run >/dev/null || { echo "soak: xvfb-run is needed" >&2; exit 2; }
-  KT_SOAK_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$seconds" "$program"
+  KT_SOAK_ON_XVFB=1 exec "$here/../on_xvfb.sh" 1280x1024x24 "$0" "$seconds" "$program"
 fi
 
 readonly kSampleEvery=3          # seconds between samples
