@@ -30,6 +30,7 @@ stop() {
 trap stop EXIT
 trap 'exit 143' TERM INT HUP
 
+: >"$work/display"  # there before the background server opens it
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
   3>"$work/display" >"$work/server.log" 2>&1 &
 server=$!
