@@ -106,6 +106,18 @@ TEST_F(ProjectBuildingsTest, RoofHeightRule) {
   EXPECT_EQ(roofCornerX(1000, 400), 175);
 }
 
+TEST_F(ProjectBuildingsTest, ScaledOffsetsAreTruncatedTowardZeroBeforeTheCentreIsAdded) {
+  // 400 x 270: halfW 200, halfH 135. Ground corners 500 from the camera, 1000
+  // below it: the scaled offset is exactly +-67.5 on both axes.
+  AddBox(0, 0, 1000, 1000, 400);
+  Frame(Camera{0, 0, 1000, 1.0}, Rect{0, 0, 400, 270});
+  ASSERT_EQ(Scene().buildings[0].viewOctant, 3);
+  // Low-x wall first: corner 1 (x0, y0) then, in the low-y wall, corner 2 (x1, y0).
+  EXPECT_EQ(Scene().polygonPoints[0], (Point{133, 202}));  // 200 - 67, 67 + 135
+  EXPECT_EQ(Scene().polygonPoints[3], (Point{133, 68}));   // corner 4 (x0, y1): -67 + 135
+  EXPECT_EQ(Scene().polygonPoints[5], (Point{267, 202}));  // 200 - (-67)
+}
+
 TEST_F(ProjectBuildingsTest, FarthestBuildingFirst) {
   AddBox(0, 0, 100, 100, 400);     // nearest
   AddBox(600, 0, 100, 100, 400);   // farthest
