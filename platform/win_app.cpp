@@ -13,6 +13,7 @@
 #include "platform/message_loop.h"
 #include "platform/message_record.h"
 #include "platform/shell_options.h"
+#include "platform/start_toolkit.h"
 #include "platform/single_doc_template.h"
 #include "platform/wnd_state.h"
 #include "res/resource.h"
@@ -163,7 +164,7 @@ int AfxWinMain(int argc, char** argv) {
   // The loop asks GLib's main context whether anything is waiting, so Qt
   // must run on it.
   qunsetenv("QT_NO_GLIB");
-  QApplication toolkit(argc, argv);
+  const std::unique_ptr<QApplication> toolkit = StartToolkit(argc, argv, programName);
   QApplication::setQuitOnLastWindowClosed(false);  // the main frame's destruction ends the loop
 
   CWinApp* app = AfxGetApp();
