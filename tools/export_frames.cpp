@@ -6,6 +6,7 @@
 #include <iostream>
 #include <limits>
 #include <system_error>
+#include <vector>
 
 #include "pipeline/frame_geometry.h"
 #include "platform/image_surface.h"
@@ -32,14 +33,47 @@ std::string FramePath(const std::filesystem::path& dir, std::uint64_t index) {
   return (dir / name).string();
 }
 
-void MakeFolder(const std::filesystem::path& dir) {
-  std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error || !std::filesystem::is_directory(dir)) {
-    throw UsageError("cannot write to '" + dir.string() + "': " +
-                     (error ? error.message() : "not a folder"));
+// What a run adds to the disk: the folders it had to create and the frames it
+// wrote. Unless the run finishes, they are taken away again, so a failed run
+// leaves no partial sequence behind.
+class RunOutput {
+ public:
+  RunOutput() = default;
+  RunOutput(const RunOutput&) = delete;
+  RunOutput& operator=(const RunOutput&) = delete;
+  ~RunOutput() {
+    if (!finished_) Remove();
   }
-}
+
+  void MakeFolder(const std::filesystem::path& dir) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(dir, error);
+    for (std::filesystem::path p = absolute; !error && !p.empty(); p = p.parent_path()) {
+      std::error_code missing;
+      if (std::filesystem::symlink_status(p, missing).type() != std::filesystem::file_type::not_found) break;
+      createdFolders_.push_back(p);  // deepest first, the order they must go in
+      if (p == p.parent_path()) break;
+    }
+    std::filesystem::create_directories(dir, error);
+    if (error || !std::filesystem::is_directory(dir)) {
+      throw UsageError("cannot write to " + Quoted(dir.string()) + ": " +
+                       (error ? error.message() : "not a folder"));
+    }
+  }
+  void Wrote(const std::string& file) { written_.push_back(file); }
+  void Finished() { finished_ = true; }
+
+ private:
+  void Remove() {
+    std::error_code ignored;  // what cannot be removed stays; the run already failed
+    for (const std::string& file : written_) std::filesystem::remove(file, ignored);
+    for (const auto& folder : createdFolders_) std::filesystem::remove(folder, ignored);  // only if empty
+  }
+
+  std::vector<std::filesystem::path> createdFolders_;
+  std::vector<std::string> written_;
+  bool finished_ = false;
+};
 
 // Shows "frames: i/N" on stderr once a run has taken longer than a moment.
 class Progress {
@@ -67,7 +101,7 @@ class Progress {
 
 std::string RunFramesCommand(std::span<const std::string_view> args) {
   const ExportArgs parsed("frames", args,
-                          {kFromOption, kCountOption, kEveryOption, "--size", kSeedOption, kOutOption});
+                          {kFromOption, kCountOption, kEveryOption, kSizeOption, kSeedOption, kOutOption});
   const auto from = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kFromOption, 0, kMaxTick));
   const std::uint64_t count = parsed.RequiredUnsigned(kCountOption, 1, kMaxCount);
   const auto every = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kEveryOption, 1, kMaxTick));
@@ -75,9 +109,10 @@ std::string RunFramesCommand(std::span<const std::string_view> args) {
   const CityOptions city = CityOptionsFrom(parsed);
   const std::filesystem::path dir(parsed.Required(kOutOption));
 
-  MakeFolder(dir);
   EnsureGuiApplication();
-  auto picture = NewPicture(size);
+  auto picture = NewPicture(size);  // short of memory: fail before touching the disk
+  RunOutput output;
+  output.MakeFolder(dir);
   if (city.seed) crt::srand(*city.seed);
   GenerateCity(city.limit);
   Scene().fpsWindowStart = from;  // the program started with the first frame
@@ -88,8 +123,11 @@ std::string RunFramesCommand(std::span<const std::string_view> args) {
     const auto tick = static_cast<std::uint32_t>(from + i * every);
     ComputeFrameGeometry(tick, Rect{0, 0, size.width, size.height});
     PaintPictureAt(tick, *picture);
-    WritePng(*picture, FramePath(dir, i));
+    const std::string path = FramePath(dir, i);
+    WritePng(*picture, path);
+    output.Wrote(path);
     progress.Done(i + 1);
   }
+  output.Finished();
   return {};
 }

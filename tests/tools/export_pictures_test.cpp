@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
+#include "platform/drawing_faults.h"
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"
 #include "tools/export_frame.h"
+#include "tools/export_args.h"
 #include "tools/export_frames.h"
 
 namespace fs = std::filesystem;
@@ -153,6 +155,28 @@ TEST_F(ExportPictures, APathThatCannotBeWrittenIsOneLineAndStatusTwoWithNothingL
   }
   EXPECT_EQ(Files(), (std::vector<std::string>{"file", "taken.png"}));
   EXPECT_TRUE(fs::is_empty(dir / "taken.png"));
+}
+
+TEST_F(ExportPictures, AFailedSequenceTakesAwayWhatItWroteAndOnlyThat) {
+  // Frame 1 cannot be written: frame 0 goes again, what was there stays.
+  fs::create_directories(dir / "seq" / "frame-00001.png");
+  std::ofstream(dir / "seq" / "notes.txt") << "mine";
+  ExportRun r = Export("frames --from 0 --count 3 --every 40 --size 8x6 --out " + (dir / "seq").string());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("frame-00001.png"), std::string::npos) << r.err;
+  std::vector<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir / "seq")) left.push_back(e.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"frame-00001.png", "notes.txt"}));
+
+  // A run that fails at its first picture removes the folders it made.
+  SetDrawingFaults({.bitmap = true});
+  const std::string out = (dir / "new" / "deeper").string();
+  const std::string_view args[] = {"--from", "0", "--count", "2", "--every", "40",
+                                   "--size", "8x6", "--out", out};
+  EXPECT_THROW(RunFramesCommand(args), UsageError);
+  SetDrawingFaults({});
+  EXPECT_FALSE(fs::exists(dir / "new"));
 }
 
 TEST_F(ExportPictures, OnlyARegularFileIsReplacedAndOddNamesStayOnOneLine) {
