@@ -46,7 +46,8 @@ void PrintHelp() {
       "\nN and T are whole numbers from 0 to 4294967295; L from 0 to 100 (default 100) is the most\n"
       "buildings the city may hold; W and H are from 0 to 16384 pixels (at least 1 for pictures);\n"
       "C is from 1 to 100000 and MS from 1 to 4294967295. Pictures are written through a temporary\n"
-      "file, so a file that cannot be written is left as it was.\n"
+      "file, so a file that cannot be written is left as it was, and a sequence that fails\n"
+      "part-way is taken away again.\n"
       "Options take their value as \"--name value\" or \"--name=value\".\n"
       "Bad input prints one line on stderr and exits with status 2.\n";
   std::cout << text;
