@@ -19,6 +19,7 @@
 #include "platform/afx_init.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_box.h"
+#include "platform/message_loop.h"
 #include "platform/window_handle.h"
 #include "platform/wnd_state.h"
 #include "res/resource.h"
@@ -132,6 +133,21 @@ TEST_F(AppTest, ExitCommandClosesTheFrameAndPostsQuit) {
   EXPECT_EQ(Scene().activeView, nullptr);
   EXPECT_FALSE(app.PumpMessage());  // the quit message
   EXPECT_EQ(app.ExitInstance(), 0);
+}
+
+TEST_F(AppTest, ClosingTheWindowEndsTheAnimatedRunWithStatus0) {
+  ASSERT_TRUE(app.InitInstance());
+  QWidget* window = WidgetOf(app.m_pMainWnd);
+  // As the window manager's close button does, once the loop has run a while.
+  QTimer::singleShot(400, window, [window] { window->close(); });
+  QTimer guard;  // a close that does nothing fails the test instead of hanging it
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { PostQuitMessage(99); });
+  guard.start(10000);
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_NE(Scene().camera.altitude, 3000.0);  // the loop stepped the picture while it ran
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+  EXPECT_EQ(Scene().activeView, nullptr);
 }
 
 }  // namespace
