@@ -17,6 +17,7 @@
 #include "app/kor_talwind_app.h"
 #include "app/kor_talwind_view.h"
 #include "platform/afx_init.h"
+#include "platform/document.h"
 #include "platform/frame_wnd.h"
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
@@ -79,6 +80,10 @@ TEST_F(AppTest, StartsWithAnUntitledDocumentInAFrameWithBarsAndView) {
   auto* view = static_cast<CKorTalwindView*>(frame->GetActiveView());
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(Scene().activeView, view);
+  // The template made each part from its class's own run-time information.
+  EXPECT_STREQ(view->GetRuntimeClass()->className, "CKorTalwindView");
+  ASSERT_NE(view->GetDocument(), nullptr);
+  EXPECT_STREQ(view->GetDocument()->GetRuntimeClass()->className, "CKorTalwindDoc");
   QApplication::processEvents();
   Rect viewRect;
   Rect renderRect;
