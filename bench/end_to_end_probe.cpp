@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "app/kor_talwind_app.h"
@@ -31,13 +30,6 @@ constexpr int kArrangeTries = 50;
 constexpr std::size_t kReservedPaints = 1 << 16;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// The program's own clock, read the same way the platform reads it.
-std::uint32_t MonotonicTicks() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::uint32_t(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
-}
 
 bool SameCamera(const Camera& a, const Camera& b) {
   return a.x == b.x && a.y == b.y && a.altitude == b.altitude;
@@ -62,7 +54,7 @@ class Probe : public QObject {
     // two steps, so a clock that looks at the camera sees every step.
     SetTickCountSource([this] {
       NoteStep();
-      return MonotonicTicks();
+      return SystemTickCount();
     });
     QTimer::singleShot(0, this, [this] { Arrange(kArrangeTries); });
   }

@@ -7,5 +7,8 @@
 
 std::uint32_t GetTickCount();
 
+// The system clock itself, whatever source GetTickCount has been given.
+std::uint32_t SystemTickCount();
+
 // Replaces the clock, for tests; an empty function puts the system clock back.
 void SetTickCountSource(std::function<std::uint32_t()> source);
