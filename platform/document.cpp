@@ -41,9 +41,12 @@ std::string AbsolutePath(const std::string& path) {
   return std::string(cwd) + "/" + path;
 }
 
-bool FileExists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0;
+// Two names of one existing file (the same name, a link, a relative path).
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
 }
 
 }  // namespace
@@ -122,17 +125,16 @@ BOOL CDocument::DoSave(const char* path, BOOL replace) {
     if (!chosen || chosen->empty()) return FALSE;
     target = *chosen;
   }
-  if (!OnSaveDocument(target.c_str())) return FALSE;
+  // An unchanged document that came from a file is on the disk as it is:
+  // writing this document's nothing over that file would lose its content,
+  // whether by Save or by Save As onto the same file.
+  const bool alreadyThere = !IsModified() && !m_strPathName.empty() && SameFile(target, m_strPathName);
+  if (!alreadyThere && !OnSaveDocument(target.c_str())) return FALSE;
   if (replace) SetPathName(target);
   return TRUE;
 }
 
-void CDocument::OnFileSave() {
-  // An unchanged document that came from a file is on the disk as it is:
-  // rewriting it would put this document's nothing over the file's content.
-  if (!m_strPathName.empty() && !IsModified() && FileExists(m_strPathName)) return;
-  DoSave(m_strPathName.c_str(), TRUE);
-}
+void CDocument::OnFileSave() { DoSave(m_strPathName.c_str(), TRUE); }
 
 void CDocument::OnFileSaveAs() { DoSave(nullptr, TRUE); }
 

@@ -318,6 +318,33 @@ TEST_F(DocumentFilesTest, SaveOfAnUnchangedOpenedFileLeavesItAlone) {
   EXPECT_TRUE(dialogs.empty());
 }
 
+TEST_F(DocumentFilesTest, SaveAsOntoTheOpenedFileItselfLeavesItAlone) {
+  const std::string path = folder / "data.kor";
+  WriteAll(path, "the user's data");
+  ASSERT_EQ(::symlink(path.c_str(), (folder / "link.kor").c_str()), 0);
+  RecordingDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(path.c_str()));
+  doc.SetPathName(path);
+  for (const std::string& name : {path, folder / "link.kor"}) {
+    answer = name;
+    doc.Command(ID_FILE_SAVE_AS);
+    EXPECT_EQ(ReadAll(path), "the user's data") << name;
+  }
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(doc.GetTitle(), "link.kor");  // the name chosen last
+
+  // Another file is written; and a changed document is written over its own file.
+  answer = folder / "other.kor";
+  doc.Command(ID_FILE_SAVE_AS);
+  EXPECT_TRUE(std::filesystem::exists(folder / "other.kor"));
+  EXPECT_EQ(ReadAll(path), "the user's data");
+  answer = path;
+  doc.SetModifiedFlag(TRUE);
+  doc.Command(ID_FILE_SAVE_AS);
+  EXPECT_EQ(ReadAll(path), "");
+  EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(DocumentFilesTest, SaveOfAnUntitledDocumentAsksForAName) {
   RecordingDoc doc;
   doc.SetTitle("Untitled");
