@@ -86,34 +86,54 @@ void FillPolygon(const PixelRows& rows, const Point* points, int count, std::uin
   if (!Usable(rows) || !points || count < 3 || count > kMaxRasterCorners) return;
   Edge edges[kMaxRasterCorners];
   int edgeCount = 0;
-  int top = rows.height;
-  int bottom = 0;
+  // Rows where an edge starts or ends split the polygon into bands; inside a
+  // band the same edges cross every row, so no row asks which edges apply.
+  int bounds[2 * kMaxRasterCorners];
+  int boundCount = 0;
   for (int i = 0; i < count; ++i) {
     Edge& e = edges[edgeCount];
     if (!MakeEdge(points[i], points[(i + 1) % count], rows.height, e)) continue;
-    top = std::min(top, e.firstRow);
-    bottom = std::max(bottom, e.endRow);
+    bounds[boundCount++] = e.firstRow;
+    bounds[boundCount++] = e.endRow;
     ++edgeCount;
   }
-  for (int y = top; y < bottom; ++y) {
-    // Each edge crossing this row flips inside and outside; pairs of sorted
-    // crossings bound the spans. A closed polygon crosses every row an even
-    // number of times, since a centre row never passes through a corner.
-    std::int64_t crossings[kMaxRasterCorners];
+  std::sort(bounds, bounds + boundCount);
+  boundCount = int(std::unique(bounds, bounds + boundCount) - bounds);
+  for (int b = 0; b + 1 < boundCount; ++b) {
+    Edge* active[kMaxRasterCorners];
     int n = 0;
     for (int i = 0; i < edgeCount; ++i) {
-      Edge& e = edges[i];
-      if (y < e.firstRow || y >= e.endRow) continue;
-      crossings[n++] = e.x;
-      e.NextRow();
+      if (edges[i].firstRow <= bounds[b] && bounds[b] < edges[i].endRow) active[n++] = &edges[i];
     }
-    for (int i = 1; i < n; ++i) {  // at most a handful: insertion sort
-      const std::int64_t x = crossings[i];
-      int j = i;
-      for (; j > 0 && crossings[j - 1] > x; --j) crossings[j] = crossings[j - 1];
-      crossings[j] = x;
+    // Each crossing flips inside and outside; pairs of sorted crossings bound
+    // the spans. A closed polygon crosses every row an even number of times,
+    // since a centre row never passes through a corner.
+    if (n == 2) {  // the usual band, stepped on copies the compiler keeps in registers
+      Edge first = *active[0];
+      Edge second = *active[1];
+      for (int y = bounds[b]; y < bounds[b + 1]; ++y) {
+        FillSpan(rows, y, std::min(first.x, second.x), std::max(first.x, second.x), color);
+        first.NextRow();
+        second.NextRow();
+      }
+      *active[0] = first;
+      *active[1] = second;
+      continue;
     }
-    for (int i = 0; i + 1 < n; i += 2) FillSpan(rows, y, crossings[i], crossings[i + 1], color);
+    for (int y = bounds[b]; y < bounds[b + 1]; ++y) {
+      std::int64_t crossings[kMaxRasterCorners];
+      for (int i = 0; i < n; ++i) {
+        crossings[i] = active[i]->x;
+        active[i]->NextRow();
+      }
+      for (int i = 1; i < n; ++i) {  // at most a handful: insertion sort
+        const std::int64_t x = crossings[i];
+        int j = i;
+        for (; j > 0 && crossings[j - 1] > x; --j) crossings[j] = crossings[j - 1];
+        crossings[j] = x;
+      }
+      for (int i = 0; i + 1 < n; i += 2) FillSpan(rows, y, crossings[i], crossings[i + 1], color);
+    }
   }
 }
 
