@@ -10,6 +10,7 @@
 #include "platform/win_app.h"
 #include "platform/wnd_state.h"
 #include "res/dialog_template.h"
+#include "res/icon_resource.h"
 #include "res/resource.h"
 
 namespace {
@@ -84,8 +85,8 @@ int CDialog::DoModal() {
       case DialogControlKind::icon: {
         auto* label = new QLabel(dialog);
         // The icon keeps its own 32 x 32 size, at the control's top-left corner.
-        label->setPixmap(LoadIconResource(control.iconId).pixmap(32, 32));
-        label->setGeometry(where.x(), where.y(), 32, 32);
+        label->setPixmap(LoadIconPixmap(control.iconId, kLargeIconSize));
+        label->setGeometry(where.x(), where.y(), kLargeIconSize, kLargeIconSize);
         break;
       }
       case DialogControlKind::staticText: {

@@ -25,3 +25,8 @@ QIcon LoadIconResource(unsigned id) {
   }
   return icon;
 }
+
+QPixmap LoadIconPixmap(unsigned id, int size) {
+  const DecodedImage decoded = LoadIconImage(id, size);
+  return decoded.image ? QPixmap::fromImage(ToQImage(*decoded.image)) : QPixmap();
+}

@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 
 #include "res/pixel_image.h"
 
@@ -11,3 +12,8 @@ QImage ToQImage(const PixelImage& image, std::optional<COLORREF> transparentColo
 
 // Icon id at its large and small sizes; null when the resource has none.
 QIcon LoadIconResource(unsigned id);
+
+// Icon id at exactly size x size; null when the resource has no such picture.
+// Unlike a pixmap taken from a fresh QIcon, it adds nothing to the toolkit's
+// pixmap cache, which would otherwise keep a copy for every dialog shown.
+QPixmap LoadIconPixmap(unsigned id, int size);

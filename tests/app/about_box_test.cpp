@@ -115,4 +115,25 @@ TEST(AboutBoxLayout, EnterPressesTheDefaultOkButtonAndEscapeCancels) {
   EXPECT_EQ(escape, int(IDCANCEL));
 }
 
+// The box is opened again and again in a long run: each time must free all it
+// made, and its icon must still show.
+TEST(AboutBoxLifetime, EveryBoxFreesItsWidgetsAndShowsTheIcon) {
+  RunAboutBox([](QDialog*) {});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const auto widgets = QApplication::allWidgets().size();
+  for (int i = 0; i < 20; ++i) {
+    RunAboutBox([](QDialog* box) {
+      int icons = 0;
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) continue;
+        ++icons;
+        EXPECT_EQ(label->pixmap().size(), QSize(32, 32));
+      }
+      EXPECT_EQ(icons, 1);
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+}
+
 }  // namespace about_box_test
