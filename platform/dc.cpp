@@ -36,21 +36,19 @@ Span ToSpan(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 // The raster engine's general polygon path costs about twice a plain fill per
 // pixel. An unclipped 32-bit image takes small polygons with a solid brush and
 // a one-pixel pen straight into its rows instead, with the same pixels but at
-// its edges.
-bool PolygonIntoPixels(DeviceContext& dc, const Point* points, int count) {
+// its edges. Gives the colours of the fill and the outline and whether each
+// is drawn; false when the polygon needs the general path.
+bool RasterColors(const DeviceContext& dc, int count, std::uint32_t& fill, std::uint32_t& outline,
+                  bool& filled, bool& outlined) {
   if (dc.clipped || count > kMaxRasterCorners || dc.device->devType() != QInternal::Image) return false;
-  auto* image = static_cast<QImage*>(dc.device);
-  if (image->format() != QImage::Format_RGB32) return false;
+  if (static_cast<const QImage*>(dc.device)->format() != QImage::Format_RGB32) return false;
   const PenObject* pen = dc.pen->GetSafeHandle();
   const BrushObject* brush = dc.brush->GetSafeHandle();
   if (pen && pen->pen.width() > 1) return false;
-  const PixelRows rows{reinterpret_cast<std::uint32_t*>(image->bits()),
-                       image->bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image->width(),
-                       image->height()};
-  if (brush && brush->brush.style() == Qt::SolidPattern)
-    FillPolygon(rows, points, count, brush->brush.color().rgb());
-  if (pen && pen->pen.style() == Qt::SolidLine)
-    OutlinePolygon(rows, points, count, pen->pen.color().rgb());
+  filled = brush && brush->brush.style() == Qt::SolidPattern;
+  if (filled) fill = brush->brush.color().rgb();
+  outlined = pen && pen->pen.style() == Qt::SolidLine;
+  if (outlined) outline = pen->pen.color().rgb();
   return true;
 }
 
@@ -97,14 +95,33 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color) {
   QPainter* painter = m_hDC->Painter();
   if (!painter) return;
   const Span area = Intersect(ToSpan(rect), DeviceSpan(painter->device()));
-  if (!area.Empty()) painter->fillRect(area.ToQRect(), ToQColor(color));
+  if (area.Empty()) return;
+  if (DeferredFrame* frame = m_hDC->Recording()) {
+    frame->Fill({std::int32_t(area.left), std::int32_t(area.top), std::int32_t(area.right),
+                 std::int32_t(area.bottom)},
+                ToQColor(color).rgb());
+    return;
+  }
+  painter->fillRect(area.ToQRect(), ToQColor(color));
 }
 
 bool CDC::Polygon(const Point* points, int count) {
   if (!m_hDC || !points || count < 2) return false;
   QPainter* painter = m_hDC->Painter();
   if (!painter) return false;
-  if (PolygonIntoPixels(*m_hDC, points, count)) return true;
+  std::uint32_t fill = 0, outline = 0;
+  bool filled = false, outlined = false;
+  if (RasterColors(*m_hDC, count, fill, outline, filled, outlined)) {
+    if (DeferredFrame* frame = m_hDC->Recording()) {
+      frame->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr);
+      return true;
+    }
+    const PixelRows rows = m_hDC->Rows();
+    if (filled) FillPolygon(rows, points, count, fill);
+    if (outlined) OutlinePolygon(rows, points, count, outline);
+    return true;
+  }
+  m_hDC->Resolve();  // the general path draws at once, over what came before
   QVarLengthArray<QPoint, 8> corners(count);
   for (int i = 0; i < count; ++i) corners[i] = QPoint(points[i].x, points[i].y);
   painter->drawPolygon(corners.data(), count, Qt::OddEvenFill);
@@ -125,6 +142,8 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   const Span surface = DeviceSpan(painter->device());
   const Span box = Intersect(ToSpan(rect), surface);
   if (box.Empty() || rect.left < -kLayoutExtent || rect.top < -kLayoutExtent) return 0;
+  // Text waiting to be drawn holds the layout cache: it goes first.
+  const bool deferred = m_hDC->Recording() != nullptr;
   m_hDC->UseSurfaceFont();
   // Format 0: left, top, lines end only at '\n'. The layout starts at the
   // rectangle's own corner, which may lie outside the surface.
@@ -133,22 +152,14 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
                       origin, Qt::AlignLeft | Qt::AlignTop);
   const QRect used = m_hDC->lastText.Covered();
   const QRect clip = box.ToQRect();
-  if (m_hDC->textPen.style() == Qt::NoPen || m_hDC->textPen.color() != ToQColor(m_hDC->text))
-    m_hDC->textPen = QPen(ToQColor(m_hDC->text));
-
   // A box over the whole of an unclipped surface needs no clip of its own.
   const bool ownClip = m_hDC->clipped || box.left != surface.left || box.top != surface.top ||
                        box.right != surface.right || box.bottom != surface.bottom;
-  if (ownClip) painter->setClipRect(clip, m_hDC->clipped ? Qt::IntersectClip : Qt::ReplaceClip);
-  painter->fillRect(used & clip, ToQColor(m_hDC->background));  // opaque cells behind the text
-  painter->setPen(m_hDC->textPen);
-  m_hDC->lastText.Draw(*painter);
-  painter->setPen(m_hDC->pen->GetSafeHandle() ? m_hDC->pen->GetSafeHandle()->pen
-                                              : QPen(Qt::NoPen));
-  if (m_hDC->clipped) {
-    painter->setClipRegion(m_hDC->clip);
-  } else if (ownClip) {
-    painter->setClipping(false);
+  const PlacedText placed{clip, used & clip, m_hDC->background, m_hDC->text, ownClip};
+  if (deferred) {
+    m_hDC->pendingText = placed;
+  } else {
+    m_hDC->DrawPlacedText(placed);
   }
   return used.height();
 }
@@ -156,6 +167,8 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
 bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                  std::uint32_t rop) {
   if (rop != SRCCOPY || !m_hDC || !source || !source->m_hDC) return false;
+  source->m_hDC->Resolve();
+  m_hDC->Resolve();  // the copy lands over what was drawn before it
   const QImage* pixels = source->m_hDC->SourceImage();
   QPainter* painter = m_hDC->Painter();
   if (!pixels || !painter) return false;

@@ -19,6 +19,11 @@ bool IsNullImage(QPaintDevice* device) {
   return device->devType() == QInternal::Image && static_cast<QImage*>(device)->isNull();
 }
 
+bool IsColorImage(QPaintDevice* device) {
+  return device && device->devType() == QInternal::Image &&
+         static_cast<QImage*>(device)->format() == QImage::Format_RGB32;
+}
+
 }  // namespace
 
 CPen& DeviceContext::DefaultPen() {
@@ -95,6 +100,7 @@ void DeviceContext::Dispose(DeviceContext* dc) {
 int DeviceContext::Parked() { return parkedPaintContext ? 1 : 0; }
 
 DeviceContext::~DeviceContext() {
+  Resolve();
   EndPainting();
   if (bitmap) bitmap->m_hObject->selectedInto = nullptr;
 }
@@ -145,6 +151,7 @@ CBitmap* DeviceContext::SelectBitmap(CBitmap* next) {
   if (object->selectedInto && object->selectedInto != this) return nullptr;
   CBitmap* previous = bitmap;
   if (next == previous) return previous;
+  Resolve();
   EndPainting();
   previous->m_hObject->selectedInto = nullptr;
   object->selectedInto = this;
@@ -156,10 +163,57 @@ CBitmap* DeviceContext::SelectBitmap(CBitmap* next) {
 
 void DeviceContext::DropBitmap(BitmapObject* gone) {
   if (!bitmap || bitmap->m_hObject != gone) return;
+  Resolve();
   EndPainting();
   gone->selectedInto = nullptr;
   bitmap = &defaultBitmap;
   defaultBitmap.m_hObject->selectedInto = this;
   device = &defaultBitmap.m_hObject->image;
   paintFailed = false;
+}
+
+DeferredFrame* DeviceContext::Recording() {
+  if (!memory || clipped || !painter.isActive() || !IsColorImage(device)) return nullptr;
+  if (pendingText) Resolve();
+  return &deferred;
+}
+
+void DeviceContext::Resolve() {
+  if (deferred.Empty() && !pendingText) return;
+  if (!IsColorImage(device)) {  // never the case: the bitmap is only changed after a resolve
+    deferred.Clear();
+    pendingText.reset();
+    return;
+  }
+  if (pendingText) {
+    const QRect& c = pendingText->cells;
+    if (!c.isEmpty()) deferred.Reserve({c.x(), c.y(), c.x() + c.width(), c.y() + c.height()});
+  }
+  deferred.Resolve(Rows());
+  if (pendingText) {
+    DrawPlacedText(*pendingText);
+    pendingText.reset();
+  }
+}
+
+PixelRows DeviceContext::Rows() {
+  auto* image = static_cast<QImage*>(device);
+  return {reinterpret_cast<std::uint32_t*>(image->bits()),
+          image->bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image->width(), image->height()};
+}
+
+void DeviceContext::DrawPlacedText(const PlacedText& text) {
+  QPainter* p = Painter();
+  if (!p) return;
+  if (textPen.style() == Qt::NoPen || textPen.color() != ToQColor(text.color)) textPen = QPen(ToQColor(text.color));
+  if (text.ownClip) p->setClipRect(text.clip, clipped ? Qt::IntersectClip : Qt::ReplaceClip);
+  p->fillRect(text.cells, ToQColor(text.background));  // opaque cells behind the text
+  p->setPen(textPen);
+  lastText.Draw(*p);
+  p->setPen(pen->GetSafeHandle() ? pen->GetSafeHandle()->pen : QPen(Qt::NoPen));
+  if (clipped) {
+    p->setClipRegion(clip);
+  } else if (text.ownClip) {
+    p->setClipping(false);
+  }
 }

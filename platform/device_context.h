@@ -9,9 +9,11 @@
 #include <QRegion>
 
 #include <memory>
+#include <optional>
 
 #include "platform/bitmap.h"
 #include "platform/brush.h"
+#include "platform/deferred_frame.h"
 #include "platform/image_surface.h"
 #include "platform/pen.h"
 #include "platform/text_line_cache.h"
@@ -49,6 +51,15 @@ QImage NewMonochromeImage();
 QColor ToQColor(COLORREF color);
 COLORREF FromQRgb(QRgb rgb);
 
+// A line of text laid out in the context's text cache, and how to draw it.
+struct PlacedText {
+  QRect clip;   // the box, inside the surface
+  QRect cells;  // what the text covers inside the box: filled with the background
+  COLORREF background;
+  COLORREF color;
+  bool ownClip;  // the box is not the whole surface
+};
+
 // One context: where drawing lands and the state GDI keeps per context.
 struct DeviceContext {
   // A memory context: draws into its selected bitmap, which starts as a 1 x 1
@@ -72,6 +83,18 @@ struct DeviceContext {
   const QImage* SourceImage() const;
   bool IsMemory() const { return memory; }
 
+  // A memory context on a colour bitmap records its fills, polygons and text
+  // and draws them when the pixels are needed (see DeferredFrame). The frame
+  // to record in, or null when this context draws at once. Text recorded
+  // earlier is drawn first: it stays on top of everything before it.
+  DeferredFrame* Recording();
+  // Draws what was recorded. Everything that reads or replaces the pixels
+  // calls this first.
+  void Resolve();
+  // The selected bitmap's rows; only while it is a 32-bit colour image.
+  PixelRows Rows();
+  void DrawPlacedText(const PlacedText& text);
+
   CBitmap* SelectBitmap(CBitmap* next);
   void DropBitmap(BitmapObject* gone);  // gone is being deleted while selected
 
@@ -94,6 +117,9 @@ struct DeviceContext {
   // Kept between calls so that drawing the same line again allocates nothing.
   QPen textPen{Qt::NoPen};
   TextLineCache lastText;
+
+  DeferredFrame deferred;
+  std::optional<PlacedText> pendingText;  // drawn after deferred, over it
 
   Counted<DeviceContext> counted;
   CBitmap defaultBitmap;  // memory contexts only

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::function<int(const std::string&, UINT)>& Handler() {
+std::function<int(const std::string&, UINT)>& BoxHandler() {
   static std::function<int(const std::string&, UINT)> handler;
   return handler;
 }
@@ -46,12 +46,12 @@ int ResultOf(int button) {
 }  // namespace
 
 void SetMessageBoxHandler(std::function<int(const std::string&, UINT)> handler) {
-  Handler() = std::move(handler);
+  BoxHandler() = std::move(handler);
 }
 
 int AfxMessageBox(const char* text, UINT type, UINT) {
   const std::string message = text ? text : "";
-  if (Handler()) return Handler()(message, type);
+  if (BoxHandler()) return BoxHandler()(message, type);
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     // No window system to ask: say it where a person will see it.
     std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), message.c_str());

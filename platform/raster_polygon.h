@@ -31,3 +31,4 @@ void DrawLine(const PixelRows& rows, Point a, Point b, std::uint32_t color);
 // The closed outline: a line from each corner to the next and from the last
 // back to the first.
 void OutlinePolygon(const PixelRows& rows, const Point* points, int count, std::uint32_t color);
+

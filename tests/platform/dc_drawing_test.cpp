@@ -5,6 +5,10 @@
 #include <QImage>
 
 #include <climits>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "platform/brush.h"
 #include "platform/pen.h"
@@ -173,6 +177,91 @@ TEST(BitBlt, NeverReadsOutsideTheSourceOrWritesOutsideTheTarget) {
   EXPECT_EQ(window.Pixel(4, 2), RGB(0, 0, 0));
   EXPECT_EQ(window.Pixel(3, 3), RGB(0, 0, 0));
   EXPECT_EQ(window.Pixel(9, 9), RGB(0, 0, 0));
+}
+
+// Random fills, polygons (pens of one and two pixels, brushes, no pen,
+// corners far outside, too many corners for the raster filler) and text, the
+// same for every seed. needPixels is called now and then between them.
+void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::function<void()>& needPixels) {
+  std::mt19937 rng(seed);
+  const auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+  const auto colour = [&] { return RGB(any(0, 255), any(0, 255), any(0, 255)); };
+  const auto x = [&] { return any(-width / 2, width * 3 / 2); };
+  const auto y = [&] { return any(-height / 2, height * 3 / 2); };
+  std::vector<std::unique_ptr<CPen>> pens;
+  std::vector<std::unique_ptr<CBrush>> brushes;
+  CPen* oldPen = nullptr;
+  CBrush* oldBrush = nullptr;
+  for (int i = 0; i < 400; ++i) {  // the background: small fills of every colour
+    const int left = any(0, width - 1), top = any(0, height - 1);
+    dc.FillSolidRect({left, top, left + any(1, width / 4 + 1), top + any(1, height / 4 + 1)}, colour());
+  }
+  for (int i = 0; i < 300; ++i) {
+    switch (any(0, 9)) {
+      case 0:
+        dc.FillSolidRect({x(), y(), x(), y()}, colour());
+        break;
+      case 1: {
+        const int left = x(), top = y();
+        dc.SetTextColor(colour());
+        std::string text(std::size_t(any(1, 30)), ' ');
+        for (char& c : text) c = char(any(0x20, 0x7e));
+        dc.DrawText(text.c_str(), -1, {left, top, left + any(0, width), top + any(0, height)}, 0);
+        break;
+      }
+      case 2:
+        needPixels();
+        break;
+      case 3: {
+        pens.push_back(any(0, 4) == 0 ? std::make_unique<CPen>() : std::make_unique<CPen>(PS_SOLID, any(0, 2), colour()));
+        CPen* displaced = dc.SelectObject(pens.back().get());
+        if (!oldPen) oldPen = displaced;
+        break;
+      }
+      default: {
+        if (any(0, 2) == 0) {
+          brushes.push_back(std::make_unique<CBrush>(colour()));
+          CBrush* displaced = dc.SelectObject(brushes.back().get());
+          if (!oldBrush) oldBrush = displaced;
+        }
+        Point corners[9];
+        const int count = any(0, 20) == 0 ? 9 : any(2, 8);
+        const int cx = x(), cy = y(), reach = any(1, std::max(width, height) / 2);
+        for (int c = 0; c < count; ++c) corners[c] = {cx + any(-reach, reach), cy + any(-reach, reach)};
+        if (any(0, 30) == 0) corners[0] = {any(0, 1) ? INT_MIN : INT_MAX, any(0, 1) ? INT_MIN : INT_MAX};
+        dc.Polygon(corners, count);
+      }
+    }
+  }
+  if (oldPen) dc.SelectObject(oldPen);
+  if (oldBrush) dc.SelectObject(oldBrush);
+}
+
+// A memory surface keeps what is drawn on it until its pixels are needed and
+// then writes it nearest first (or, while small, in order): either way the
+// pixels must be exactly those of drawing each call at once, as a paint
+// surface does.
+TEST(DeferredDrawing, GivesExactlyThePixelsOfDrawingEachCallAtOnce) {
+  for (const auto [width, height] : {std::pair{97, 61}, std::pair{2100, 2001}}) {
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+      ImageSurface direct(width, height);
+      {
+        CPaintDC paint(direct);
+        DrawRandomly(paint, seed, width, height, [] {});
+      }
+      MemorySurface deferred(width, height);
+      DrawRandomly(deferred.dc, seed, width, height, [&] { deferred.Snapshot(); });
+      const auto image = deferred.Snapshot();
+      int wrong = 0;
+      for (int py = 0; py < height; ++py) {
+        for (int px = 0; px < width; ++px) {
+          if (image->Pixel(px, py) != direct.Pixel(px, py) && wrong++ == 0)
+            ADD_FAILURE() << width << "x" << height << " seed " << seed << ": first at " << px << "," << py;
+        }
+      }
+      EXPECT_EQ(wrong, 0) << width << "x" << height << " seed " << seed;
+    }
+  }
 }
 
 TEST(ImageSurface, SavesAPngThatReadsBackAndReportsAPathItCannotWrite) {
