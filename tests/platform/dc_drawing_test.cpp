@@ -242,7 +242,7 @@ void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::func
 // pixels must be exactly those of drawing each call at once, as a paint
 // surface does.
 TEST(DeferredDrawing, GivesExactlyThePixelsOfDrawingEachCallAtOnce) {
-  for (const auto [width, height] : {std::pair{97, 61}, std::pair{2100, 2001}}) {
+  for (const auto& [width, height] : {std::pair{97, 61}, std::pair{2100, 2001}}) {
     for (unsigned seed = 1; seed <= 3; ++seed) {
       ImageSurface direct(width, height);
       {
