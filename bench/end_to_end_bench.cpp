@@ -23,7 +23,7 @@ struct ClientSize {
   int width;
   int height;
 };
-constexpr ClientSize kSizes[] = {{1920, 1080}, {3840, 2160}};
+constexpr ClientSize kSizes[] = {{1920, 1080}, {3840, 2160}, {7680, 4320}};
 
 // Start-up, the resize, the warm-up and the measured stretch, with room to spare.
 constexpr double kRunAllowanceSeconds = 60;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/device_context.h"
+#include "platform/drawing_clock.h"
 #include "platform/drawing_faults.h"
 #include "platform/raster_polygon.h"
 
@@ -183,6 +184,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   if (to.Empty()) return true;
   from = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
 
+  const DrawingStopwatch stopwatch(&DrawingTime::copySeconds);
   const bool sameSurface = source->m_hDC == m_hDC;
   const QImage copy = sameSurface ? pixels->copy(from.ToQRect()) : QImage();
   painter->setCompositionMode(QPainter::CompositionMode_Source);

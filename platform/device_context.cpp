@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+#include "platform/drawing_clock.h"
+
 namespace {
 
 constexpr COLORREF kDefaultPenColor = RGB(0, 0, 0);
@@ -180,6 +182,7 @@ DeferredFrame* DeviceContext::Recording() {
 
 void DeviceContext::Resolve() {
   if (deferred.Empty() && !pendingText) return;
+  const DrawingStopwatch stopwatch(&DrawingTime::resolveSeconds);
   if (!IsColorImage(device)) {  // never the case: the bitmap is only changed after a resolve
     deferred.Clear();
     pendingText.reset();
