@@ -13,6 +13,22 @@
 #include "platform/raster_polygon.h"
 #include "scene/geometry.h"
 
+// One fill, polygon or reserved rectangle as it was drawn.
+struct RecordedShape {
+  enum class Kind : std::uint8_t { kFill, kPolygon, kReserve } kind;
+  bool filled;
+  bool outlined;
+  std::int8_t count;
+  std::uint32_t fillColor;
+  std::uint32_t outlineColor;
+  std::int64_t left;  // columns left <= x < right and rows top <= y < bottom hold all of it
+  std::int64_t right;
+  std::int64_t top;
+  std::int64_t bottom;
+  Rect area;  // kFill and kReserve
+  Point points[kMaxRasterCorners];
+};
+
 class DeferredFrame {
  public:
   DeferredFrame();
@@ -34,34 +50,10 @@ class DeferredFrame {
   void Clear() { shapes_.clear(); }
 
  private:
-  struct Shape {
-    enum class Kind : std::uint8_t { kFill, kPolygon, kReserve } kind;
-    bool filled;
-    bool outlined;
-    std::int8_t count;
-    std::uint32_t fillColor;
-    std::uint32_t outlineColor;
-    std::int64_t left;  // columns left <= x < right and rows top <= y < bottom hold all of it
-    std::int64_t right;
-    std::int64_t top;
-    std::int64_t bottom;
-    Rect area;  // kFill and kReserve
-    Point points[kMaxRasterCorners];
-  };
-
   // Draws the shapes in the order they came, one over another.
   void Replay(const PixelRows& rows) const;
-  // Whether everything in columns left .. right - 1 of rows top .. bottom - 1
-  // of the band is covered already.
-  bool AllCovered(int left, int right, int top, int bottom) const;
-  void CoverShape(const PixelRows& rows, const Shape& shape, int top, int bottom);
-  void CoverSpan(const PixelRows& rows, int y, int from, int to, std::uint32_t color, bool write);
-
-  std::vector<Shape> shapes_;
-  // One band: wordsPerRow_ words a row, bit x % 64 of word x / 64. Kept
-  // between frames, so a resolve allocates nothing while the width stays.
+  std::vector<RecordedShape> shapes_;
+  // What of a band is covered, a bit a pixel. Kept between frames, so a
+  // resolve allocates nothing while the width stays.
   std::vector<std::uint64_t> covered_;
-  std::size_t wordsPerRow_ = 0;
-  int bandTop_ = 0;
-  std::int64_t open_ = 0;  // pixels of the band nothing covers yet
 };
