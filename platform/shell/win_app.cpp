@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "platform/core/app_object.h"
@@ -48,20 +49,27 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run() {
-  bool idle = true;
-  LONG idleCount = 0;
+  IdleState state;
   for (;;) {
-    while (idle && !IsMessageWaiting(&m_msgCur)) {
-      if (!OnIdle(idleCount++)) idle = false;
+    while (state.idle && !IsMessageWaiting(&m_msgCur)) {
+      if (!IdleOnce(state)) state.idle = false;
     }
-    do {
-      if (!PumpMessage()) return ExitInstance();
-      if (IsIdleMessage(&m_msgCur)) {
-        idle = true;
-        idleCount = 0;
-      }
-    } while (IsMessageWaiting(&m_msgCur));
+    if (!DispatchWaitingMessages(state)) return ExitInstance();
   }
+}
+
+BOOL CWinApp::IdleOnce(IdleState& state) {
+  const BOOL moreIdleWork = OnIdle(state.count);
+  if (state.count < std::numeric_limits<LONG>::max()) ++state.count;
+  return moreIdleWork;
+}
+
+bool CWinApp::DispatchWaitingMessages(IdleState& state) {
+  do {
+    if (!PumpMessage()) return false;
+    if (IsIdleMessage(&m_msgCur)) state = IdleState{};
+  } while (IsMessageWaiting(&m_msgCur));
+  return true;
 }
 
 BOOL CWinApp::IsMessageWaiting(MSG* msg) { return ::PeekMessage(msg, nullptr, 0, 0, PM_NOREMOVE); }

@@ -88,7 +88,7 @@ TEST_F(AppTest, StartsWithAnUntitledDocumentInAFrameWithBarsAndView) {
   Rect viewRect;
   Rect renderRect;
   view->GetClientRect(&viewRect);
-  GetClientRect(view->RenderWindow().m_hWnd, &renderRect);
+  view->RenderWindow().GetClientRect(&renderRect);
   EXPECT_GT(viewRect.Width(), 0);
   EXPECT_EQ(renderRect, viewRect);
 }
