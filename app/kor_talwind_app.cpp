@@ -5,10 +5,10 @@
 #include "app/kor_talwind_view.h"
 #include "app/main_frame.h"
 #include "platform/core/afx_init.h"
-#include "platform/shell/command_line_info.h"
-#include "platform/window/message_box.h"
-#include "platform/shell/single_doc_template.h"
 #include "platform/core/tick_count.h"
+#include "platform/shell/command_line_info.h"
+#include "platform/shell/single_doc_template.h"
+#include "platform/window/message_box.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
 
