@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/brush.h"
-#include "platform/pen.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
 namespace {

@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
-#include "platform/drawing_faults.h"
+#include "platform/draw/drawing_faults.h"
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"
-#include "tools/export_frame.h"
 #include "tools/export_args.h"
+#include "tools/export_frame.h"
 #include "tools/export_frames.h"
 
 namespace fs = std::filesystem;

@@ -1,0 +1,107 @@
+#pragma once
+// Platform-internal: a surface and the state GDI keeps per surface. Only
+// files in platform/ include this.
+
+#include <QPainter>
+#include <QRegion>
+
+#include <memory>
+#include <optional>
+
+#include "platform/draw/bitmap.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/deferred_frame.h"
+#include "platform/draw/gdi_objects.h"
+#include "platform/draw/image_surface.h"
+#include "platform/draw/pen.h"
+#include "platform/draw/text_line_cache.h"
+#include "scene/geometry.h"
+
+// A line of text laid out in the context's text cache, and how to draw it.
+struct PlacedText {
+  QRect clip;   // the box, inside the surface
+  QRect cells;  // what the text covers inside the box: filled with the background
+  COLORREF background;
+  COLORREF color;
+  bool ownClip;  // the box is not the whole surface
+};
+
+// One context: where drawing lands and the state GDI keeps per context.
+struct DeviceContext final : BitmapHolder {
+  // A memory context: draws into its selected bitmap, which starts as a 1 x 1
+  // monochrome default.
+  DeviceContext();
+  // A paint context on device (a widget or an image), clipped to region when
+  // one is given.
+  DeviceContext(QPaintDevice* device, const QRegion* region);
+  ~DeviceContext();
+  DeviceContext(const DeviceContext&) = delete;
+  DeviceContext& operator=(const DeviceContext&) = delete;
+
+  // The painter on the current target, begun on first use; null when nothing
+  // can be painted on.
+  QPainter* Painter();
+  void EndPainting();
+  // Text needs the surface's default font on the painter; nothing else does,
+  // so a paint that only copies pixels never sets it up.
+  void UseSurfaceFont();
+  // The image pixels are read from for a copy; null for a window.
+  const QImage* SourceImage() const;
+  bool IsMemory() const { return memory; }
+
+  // A memory context on a colour bitmap records its fills, polygons and text
+  // and draws them when the pixels are needed (see DeferredFrame). The frame
+  // to record in, or null when this context draws at once. Text recorded
+  // earlier is drawn first: it stays on top of everything before it.
+  DeferredFrame* Recording();
+  // Draws what was recorded. Everything that reads or replaces the pixels
+  // calls this first.
+  void Resolve();
+  // The selected bitmap's rows; only while it is a 32-bit colour image.
+  PixelRows Rows();
+  void DrawPlacedText(const PlacedText& text);
+
+  CBitmap* SelectBitmap(CBitmap* next);
+  void DropBitmap(BitmapObject* gone) override;  // gone is being deleted while selected
+
+  bool memory = false;
+  QPaintDevice* device = nullptr;
+  bool clipped = false;
+  QRegion clip;
+  QPainter painter;
+  bool paintFailed = false;  // begin() refused once; not asked again for this target
+
+  CBitmap* bitmap = nullptr;  // memory contexts only
+  CPen* pen = nullptr;
+  CBrush* brush = nullptr;
+  static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
+  static constexpr COLORREF kDefaultText = RGB(0, 0, 0);
+  COLORREF background = kDefaultBackground;
+  COLORREF text = kDefaultText;
+
+  bool fontSet = false;
+  // Kept between calls so that drawing the same line again allocates nothing.
+  QPen textPen{Qt::NoPen};
+  TextLineCache lastText;
+
+  DeferredFrame deferred;
+  std::optional<PlacedText> pendingText;  // drawn after deferred, over it
+
+  Counted<DeviceContext> counted;
+  CBitmap defaultBitmap;  // memory contexts only
+
+  // Paint contexts come from ForPaint and all contexts go through Dispose.
+  // Building a context (its painter above all) allocates, and a program paints
+  // one window after another, so the last paint context ended is kept for the
+  // next paint. ForPaint gives null when out of memory.
+  static DeviceContext* ForPaint(QPaintDevice* device, const QRegion* region);
+  static void Dispose(DeviceContext* dc);
+  // Contexts kept for reuse: not live as far as the drawing census goes.
+  static int Parked();
+
+  // Like the system's stock objects, the default pen and brush are shared by
+  // every context and live for the whole process.
+  static CPen& DefaultPen();
+  static CBrush& DefaultBrush();
+};
+

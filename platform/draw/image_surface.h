@@ -1,0 +1,33 @@
+#pragma once
+// A window-less picture of a given size that a CPaintDC can paint on, with
+// pixel read-back and PNG output: what tests and tools draw into.
+
+#include <memory>
+#include <string>
+
+#include "scene/geometry.h"
+
+struct ImagePixels;
+
+class ImageSurface {
+ public:
+  // Starts black. IsValid() is false when the pixels could not be allocated.
+  ImageSurface(int width, int height);
+  ~ImageSurface();
+  ImageSurface(const ImageSurface&) = delete;
+  ImageSurface& operator=(const ImageSurface&) = delete;
+
+  bool IsValid() const;
+  int Width() const;
+  int Height() const;
+  // The colour at (x, y); black outside the picture.
+  COLORREF Pixel(int x, int y) const;
+  // Writes the picture as PNG. On failure returns false and, when error is
+  // given, says why.
+  bool SavePng(const std::string& path, std::string* error = nullptr) const;
+
+  ImagePixels& pixels() { return *pixels_; }
+
+ private:
+  std::unique_ptr<ImagePixels> pixels_;
+};
