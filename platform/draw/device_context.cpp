@@ -208,7 +208,8 @@ PixelRows DeviceContext::Rows() {
 void DeviceContext::DrawPlacedText(const PlacedText& text) {
   QPainter* p = Painter();
   if (!p) return;
-  if (textPen.style() == Qt::NoPen || textPen.color() != ToQColor(text.color)) textPen = QPen(ToQColor(text.color));
+  if (textPen.style() == Qt::NoPen || textPen.color() != ToQColor(text.color))
+    textPen = QPen(ToQColor(text.color));
   if (text.ownClip) p->setClipRect(text.clip, clipped ? Qt::IntersectClip : Qt::ReplaceClip);
   p->fillRect(text.cells, ToQColor(text.background));  // opaque cells behind the text
   p->setPen(textPen);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "platform/draw/raster_walk.h"
-
 namespace {
 
 using namespace raster_walk;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/draw/raster_walk.h"
 #include "scene/geometry.h"
 
 struct PixelRows {
@@ -16,9 +17,6 @@ struct PixelRows {
   int width = 0;
   int height = 0;
 };
-
-// More corners than this are left to the caller's general path.
-inline constexpr int kMaxRasterCorners = 8;
 
 // Fills the pixels whose centres lie inside the closed polygon, alternate
 // (even-odd) rule; a centre exactly on an edge belongs to the span on its

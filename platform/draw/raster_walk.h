@@ -9,7 +9,10 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/draw/raster_polygon.h"
+#include "scene/geometry.h"
+
+// More corners than this are left to the caller's general path.
+inline constexpr int kMaxRasterCorners = 8;
 
 namespace raster_walk {
 
