@@ -34,11 +34,12 @@ start() {
 }
 
 # wait_for COMMAND...: runs COMMAND until it succeeds and prints its output, or
-# returns 1 once the deadline has passed.
+# returns 1 once the deadline has passed. COMMAND runs in this shell, so it
+# may keep what it saw in variables.
 wait_for() {
-  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000)) out
+  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000))
   while :; do
-    out=$("$@") && { printf '%s' "$out${out:+$'\n'}"; return 0; }
+    "$@" >"$work/wait_for.out" && { cat "$work/wait_for.out"; return 0; }
     ((${EPOCHREALTIME/./} < until)) || return 1
     sleep $kPoll
   done
