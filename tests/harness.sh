@@ -17,9 +17,9 @@ readonly kMenuTitle='^kortalwind$'  # a pop-up menu is a window captioned with t
 work=$(mktemp -d /tmp/kt-test-XXXXXX)
 kt_pids=()
 kt_cleanup() {
-  declare -F on_exit >/dev/null && on_exit
   local p
   for p in "${kt_pids[@]}"; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
+  declare -F on_exit >/dev/null && on_exit
   [ -n "${KEEP:-}" ] && echo "work folder kept: $work" || rm -rf "$work"
 }
 trap kt_cleanup EXIT
