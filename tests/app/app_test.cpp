@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include "platform/wnd_state.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
+#include "tests/when_modal.h"
 
 namespace {
 
@@ -117,11 +119,9 @@ TEST_F(AppTest, FileNewKeepsTheFrameAndView) {
 TEST_F(AppTest, AboutRunsItsOwnLoopUntilOk) {
   ASSERT_TRUE(app.InitInstance());
   QString caption;
-  QTimer::singleShot(50, [&caption] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    caption = modal->windowTitle();
-    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+  kt_test::WhenModalIsUp<QDialog>([&caption](QDialog* box) {
+    caption = box->windowTitle();
+    for (QPushButton* button : box->findChildren<QPushButton*>()) {
       if (button->text() == QStringLiteral("OK")) button->click();
     }
   });
