@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/file_dialog.h"
+#include "platform/window/file_dialog.h"
 #include "tests/platform/file_test_support.h"
 #include "tests/when_modal.h"
 
