@@ -33,14 +33,16 @@ start() {
   kt_pids+=("$pid")
 }
 
-# wait_for COMMAND...: runs COMMAND until it succeeds and prints its output, or
-# returns 1 once the deadline has passed. COMMAND runs in this shell, so it
-# may keep what it saw in variables.
+# wait_for COMMAND...: runs COMMAND until it succeeds and prints its output;
+# fails once the deadline has passed or as soon as COMMAND returns 2 (no
+# hope). COMMAND runs in this shell, so it may keep what it saw in variables.
 wait_for() {
-  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000))
+  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000)) status
   while :; do
-    "$@" >"$work/wait_for.out" && { cat "$work/wait_for.out"; return 0; }
-    ((${EPOCHREALTIME/./} < until)) || return 1
+    "$@" >"$work/wait_for.out"
+    status=$?
+    ((status == 0)) && { cat "$work/wait_for.out"; return 0; }
+    ((status != 2 && ${EPOCHREALTIME/./} < until)) || return 1
     sleep $kPoll
   done
 }
@@ -62,18 +64,11 @@ windows() {
 }
 title_of() { xdotool getwindowname "$1" 2>/dev/null; }
 no_windows() { ! windows "$@" >/dev/null; }
-shown_by_live() { kill -0 "$1" 2>/dev/null || return 2; windows "$@" | head -1; }
+first_window() { ended "$1" && return 2; local w; w=$(windows "$@") && echo "${w%%$'\n'*}"; }
 
 # wait_window PID TITLE-REGEX [BELOW-WIDTH]: the first such window once it is
 # mapped; fails at the deadline or as soon as the process has ended.
-wait_window() {
-  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000)) w
-  while :; do
-    w=$(shown_by_live "$@") && [ -n "$w" ] && { echo "$w"; return 0; }
-    kill -0 "$1" 2>/dev/null && ((${EPOCHREALTIME/./} < until)) || return 1
-    sleep $kPoll
-  done
-}
+wait_window() { wait_for first_window "$@"; }
 # wait_gone PID TITLE-REGEX [BELOW-WIDTH]: until no such window is mapped.
 wait_gone() { wait_for no_windows "$@"; }
 
@@ -132,16 +127,13 @@ looks_as() { ! differs_from "$1" "$2" 0; }
 # wait_still WxH+X+Y SECONDS: until that part of the screen has shown the
 # same pixels for SECONDS (whole) on end; fails when it never does by the deadline.
 wait_still() {
-  local since=${EPOCHREALTIME/./} until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000))
   shot "$work/still.png" "$1"
-  while ((${EPOCHREALTIME/./} < until)); do
-    sleep $kPoll
-    shot "$work/now.png" "$1"
-    if (($(differ "$work/still.png" "$work/now.png") > 0)); then
-      cp "$work/now.png" "$work/still.png"; since=${EPOCHREALTIME/./}
-    elif ((${EPOCHREALTIME/./} - since >= $2 * 1000000)); then
-      return 0
-    fi
-  done
-  return 1
+  kt_still_since=${EPOCHREALTIME/./}
+  wait_for still_for "$1" "$2"
+}
+still_for() {
+  if differs_from "$work/still.png" "$1" 0; then
+    cp "$work/now.png" "$work/still.png"; kt_still_since=${EPOCHREALTIME/./}; return 1
+  fi
+  ((${EPOCHREALTIME/./} - kt_still_since >= $2 * 1000000))
 }
