@@ -6,18 +6,18 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include "platform/core/app_object.h"
+#include "platform/draw/resource_image.h"
+#include "platform/shell/create_context.h"
+#include "platform/shell/document.h"
+#include "platform/shell/view.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/command_actions.h"
 #include "platform/window/control_bar.h"
 #include "platform/window/key_indicators.h"
 #include "platform/window/status_bar.h"
 #include "platform/window/status_tip_filter.h"
-#include "platform/shell/create_context.h"
-#include "platform/shell/document.h"
-#include "platform/draw/resource_image.h"
 #include "platform/window/tool_bar.h"
-#include "platform/shell/view.h"
-#include "platform/core/app_object.h"
 #include "platform/window/wnd_state.h"
 #include "res/doc_string_field.h"
 #include "res/string_table.h"
