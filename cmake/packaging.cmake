@@ -21,6 +21,17 @@ set(KT_PACKAGE_REVISION ${CMAKE_MATCH_2})
 string(REGEX MATCH "\n -- ([^\n]*>)  " _kt_trailer "${_kt_changelog}")
 set(KT_PACKAGE_MAINTAINER ${CMAKE_MATCH_1})
 
+# The pages and the upstream change log are read as they are, so they name
+# the version themselves; a new version must reach them too.
+foreach(file kortalwind.1 kortalwind-export.1 changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KT_DOC_SOURCE}/${file})
+  file(STRINGS ${KT_DOC_SOURCE}/${file} _kt_first LIMIT_COUNT 1)
+  string(FIND "${_kt_first}" "korTalwind ${KT_VERSION}" _kt_at)
+  if(_kt_at LESS 0)
+    message(FATAL_ERROR "doc/${file} must name korTalwind ${KT_VERSION} on its first line: ${_kt_first}")
+  endif()
+endforeach()
+
 # Debian keeps manual pages and change logs compressed, without a name or a
 # time stamp in the header, so the same text always gives the same bytes.
 function(kt_gzipped source name out_var)
