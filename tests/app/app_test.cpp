@@ -16,13 +16,13 @@
 #include "app/about_dialog.h"
 #include "app/kor_talwind_app.h"
 #include "app/kor_talwind_view.h"
-#include "platform/afx_init.h"
-#include "platform/document.h"
-#include "platform/frame_wnd.h"
-#include "platform/message_box.h"
-#include "platform/message_loop.h"
-#include "platform/window_handle.h"
-#include "platform/wnd_state.h"
+#include "platform/core/afx_init.h"
+#include "platform/shell/document.h"
+#include "platform/shell/frame_wnd.h"
+#include "platform/window/message_box.h"
+#include "platform/core/message_loop.h"
+#include "platform/window/window_handle.h"
+#include "platform/window/wnd_state.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
 
@@ -88,7 +88,7 @@ TEST_F(AppTest, StartsWithAnUntitledDocumentInAFrameWithBarsAndView) {
   Rect viewRect;
   Rect renderRect;
   view->GetClientRect(&viewRect);
-  GetClientRect(view->RenderWindow().m_hWnd, &renderRect);
+  view->RenderWindow().GetClientRect(&renderRect);
   EXPECT_GT(viewRect.Width(), 0);
   EXPECT_EQ(renderRect, viewRect);
 }
