@@ -14,7 +14,7 @@
 #include "app/about_dialog.h"
 #include "res/dialog_template.h"
 #include "res/resource.h"
-#include "tests/when_modal.h"
+#include "tests/support/when_modal.h"
 
 namespace about_box_test {
 

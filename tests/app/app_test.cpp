@@ -26,7 +26,7 @@
 #include "platform/window/wnd_state.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
-#include "tests/when_modal.h"
+#include "tests/support/when_modal.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "platform/window/file_dialog.h"
 #include "tests/platform/file_test_support.h"
-#include "tests/when_modal.h"
+#include "tests/support/when_modal.h"
 
 namespace file_dialog_test {
 
