@@ -16,6 +16,7 @@
 #include "platform/document.h"
 #include "platform/resource_image.h"
 #include "platform/tool_bar.h"
+#include "platform/tracking_loop.h"
 #include "platform/view.h"
 #include "platform/win_app.h"
 #include "platform/wnd_state.h"
@@ -67,6 +68,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateCon
     LoadMenuBar(window, m_hWnd, resourceId);
     LoadAccelerators(window, m_hWnd, resourceId);
     RouteStatusTips(window, m_hWnd);
+    EnableTrackingLoops();  // open menus and toolbar drags hold the application's loop
   }
   return TRUE;
 }

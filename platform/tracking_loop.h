@@ -1,0 +1,14 @@
+#pragma once
+// Platform-internal: an open menu and a toolbar being dragged each run a
+// loop of their own, as a modal dialog does, so the application's loop and
+// the animation it drives stand still until the menu closes or the mouse
+// button is let go. Covers drop-downs of the menu bar opened by mouse or
+// keyboard, their submenus, the menu bar in keyboard mode, context menus,
+// and a press on a movable toolbar outside its buttons (its handle or a gap,
+// where a drag to another side or out to float starts).
+
+// Starts watching the application's menus and toolbars; once is enough.
+void EnableTrackingLoops();
+
+// True while a menu is open or a toolbar is held for dragging.
+bool IsTracking();
