@@ -1,7 +1,7 @@
 #pragma once
 // The About box, laid out by dialog template 100.
 
-#include "platform/dialog.h"
+#include "platform/window/dialog.h"
 
 class CAboutDialog : public CDialog {
  public:

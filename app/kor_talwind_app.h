@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/win_app.h"
+#include "platform/shell/win_app.h"
 
 inline constexpr std::uint32_t kStepIntervalMs = 40;
 

@@ -2,7 +2,7 @@
 // The document: it holds nothing, so it saves an empty file and reads
 // nothing from an opened one.
 
-#include "platform/document.h"
+#include "platform/shell/document.h"
 
 class CKorTalwindDoc : public CDocument {
   DECLARE_DYNCREATE(CKorTalwindDoc)

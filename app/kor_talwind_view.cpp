@@ -1,6 +1,6 @@
 #include "app/kor_talwind_view.h"
 
-#include "platform/window_handle.h"
+#include "platform/window/window_handle.h"
 #include "scene/scene_store.h"
 
 IMPLEMENT_DYNCREATE(CKorTalwindView, CView)

@@ -2,7 +2,7 @@
 // The view: hosts the render window over its whole client area and makes
 // itself known to the application's loop as the one live view.
 
-#include "platform/view.h"
+#include "platform/shell/view.h"
 #include "render/render_wnd.h"
 
 // Control id of the render window inside the view.

@@ -1,7 +1,7 @@
 // kortalwind: the program's one application object and its entry point.
 
 #include "app/kor_talwind_app.h"
-#include "platform/tick_count.h"
+#include "platform/core/tick_count.h"
 #include "scene/scene_store.h"
 
 CKorTalwindApp theApp;

@@ -2,9 +2,9 @@
 // The main frame: the view, a toolbar that docks on any side, and a status
 // bar with the message pane and the CAP, NUM and SCRL indicators.
 
-#include "platform/frame_wnd.h"
-#include "platform/status_bar.h"
-#include "platform/tool_bar.h"
+#include "platform/shell/frame_wnd.h"
+#include "platform/window/status_bar.h"
+#include "platform/window/tool_bar.h"
 
 class CMainFrame : public CFrameWnd {
   DECLARE_DYNCREATE(CMainFrame)

@@ -12,8 +12,8 @@
 
 #include "app/kor_talwind_app.h"
 #include "bench/end_to_end_figures.h"
-#include "platform/message_loop.h"
-#include "platform/tick_count.h"
+#include "platform/core/message_loop.h"
+#include "platform/core/tick_count.h"
 #include "scene/scene_store.h"
 
 namespace {

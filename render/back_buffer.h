@@ -3,8 +3,8 @@
 // paint, kept while the client area keeps its width and height, rebuilt by
 // the first paint after a size change, freed when the render window goes.
 
-#include "platform/bitmap.h"
-#include "platform/dc.h"
+#include "platform/draw/bitmap.h"
+#include "platform/draw/dc.h"
 #include "scene/geometry.h"
 
 struct BackBuffer {

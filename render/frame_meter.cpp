@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/tick_count.h"
+#include "platform/core/tick_count.h"
 #include "scene/scene_store.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "platform/brush.h"
-#include "platform/paint_dc.h"
-#include "platform/pen.h"
+#include "platform/draw/brush.h"
+#include "platform/window/paint_dc.h"
+#include "platform/draw/pen.h"
 #include "render/back_buffer.h"
 #include "render/frame_meter.h"
 #include "render/overlay_text.h"

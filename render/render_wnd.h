@@ -3,7 +3,7 @@
 // when created, a new one from a fresh seed on a left click, paints every
 // frame without erasing and frees the back buffer when destroyed.
 
-#include "platform/wnd.h"
+#include "platform/window/wnd.h"
 
 class CRenderWnd : public CWnd {
  public:

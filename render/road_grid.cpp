@@ -6,7 +6,7 @@
 #include "pipeline/picture_halves.h"
 #include "pipeline/truncate_to_int32.h"
 #include "pipeline/visible_extents.h"
-#include "platform/dc.h"
+#include "platform/draw/dc.h"
 
 namespace {
 

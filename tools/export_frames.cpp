@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
-#include "platform/image_surface.h"
+#include "platform/draw/image_surface.h"
 #include "scene/city_generator.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"

@@ -18,13 +18,13 @@
 #include <set>
 
 #include "app/kor_talwind_app.h"
-#include "platform/cmd_ui.h"
-#include "platform/command_actions.h"
-#include "platform/document.h"
-#include "platform/frame_wnd.h"
-#include "platform/key_indicators.h"
-#include "platform/message_box.h"
-#include "platform/wnd_state.h"
+#include "platform/window/cmd_ui.h"
+#include "platform/window/command_actions.h"
+#include "platform/shell/document.h"
+#include "platform/shell/frame_wnd.h"
+#include "platform/window/key_indicators.h"
+#include "platform/window/message_box.h"
+#include "platform/window/wnd_state.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
 

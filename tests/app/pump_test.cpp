@@ -9,7 +9,7 @@
 
 #include "app/kor_talwind_app.h"
 #include "app/kor_talwind_view.h"
-#include "platform/tick_count.h"
+#include "platform/core/tick_count.h"
 #include "scene/scene_store.h"
 
 namespace {

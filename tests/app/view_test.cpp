@@ -6,8 +6,8 @@
 #include <QApplication>
 
 #include "app/kor_talwind_view.h"
-#include "platform/tick_count.h"
-#include "platform/window_handle.h"
+#include "platform/core/tick_count.h"
+#include "platform/window/window_handle.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"
 

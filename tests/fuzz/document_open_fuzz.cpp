@@ -22,9 +22,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/command_line_info.h"
-#include "platform/document.h"
-#include "platform/message_box.h"
+#include "platform/shell/command_line_info.h"
+#include "platform/shell/document.h"
+#include "platform/window/message_box.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // And the lock-key indicators behind the CAP, NUM and SCRL panes.
 #include <gtest/gtest.h>
 
-#include "platform/cmd_target.h"
-#include "platform/cmd_ui.h"
-#include "platform/key_indicators.h"
+#include "platform/core/cmd_target.h"
+#include "platform/window/cmd_ui.h"
+#include "platform/window/key_indicators.h"
 #include "res/resource.h"
 
 namespace {

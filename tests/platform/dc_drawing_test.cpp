@@ -6,8 +6,8 @@
 
 #include <climits>
 
-#include "platform/brush.h"
-#include "platform/pen.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
 namespace {

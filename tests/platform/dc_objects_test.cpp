@@ -2,9 +2,9 @@
 // deletion frees, and what a failed creation leaves behind.
 #include <gtest/gtest.h>
 
-#include "platform/brush.h"
-#include "platform/drawing_faults.h"
-#include "platform/pen.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/drawing_faults.h"
+#include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // frame allocates less, must never change what is drawn.
 #include <gtest/gtest.h>
 
-#include "platform/drawing_census.h"
-#include "platform/pen.h"
+#include "platform/draw/drawing_census.h"
+#include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
 namespace dc_reuse_test {

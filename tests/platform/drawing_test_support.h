@@ -4,10 +4,10 @@
 #include <memory>
 #include <set>
 
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/image_surface.h"
-#include "platform/paint_dc.h"
+#include "platform/draw/bitmap.h"
+#include "platform/draw/dc.h"
+#include "platform/draw/image_surface.h"
+#include "platform/window/paint_dc.h"
 
 // A memory surface with a colour bitmap of width x height selected, built
 // the way the back buffer builds its own.

@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/file_dialog.h"
+#include "platform/window/file_dialog.h"
 #include "tests/platform/file_test_support.h"
 
 namespace file_dialog_test {

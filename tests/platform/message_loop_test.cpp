@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "platform/message_loop.h"
-#include "platform/win_app.h"
+#include "platform/core/message_loop.h"
+#include "platform/shell/win_app.h"
 
 namespace {
 

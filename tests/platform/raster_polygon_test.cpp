@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/raster_polygon.h"
+#include "platform/draw/raster_polygon.h"
 
 namespace raster_polygon_test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/shell_options.h"
+#include "platform/shell/shell_options.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_handle.h"
-#include "platform/wnd.h"
-#include "platform/wnd_state.h"
+#include "platform/window/window_handle.h"
+#include "platform/window/wnd.h"
+#include "platform/window/wnd_state.h"
 
 namespace {
 

@@ -8,10 +8,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/drawing_census.h"
-#include "platform/tick_count.h"
-#include "platform/window_handle.h"
-#include "platform/wnd_state.h"
+#include "platform/draw/drawing_census.h"
+#include "platform/core/tick_count.h"
+#include "platform/window/window_handle.h"
+#include "platform/window/wnd_state.h"
+#include "platform/window/wnd_widget.h"
 #include "render/back_buffer.h"
 #include "render/render_wnd.h"
 #include "scene/crt_random.h"
@@ -108,10 +109,10 @@ TEST_F(RenderWndTest, StepPlacesTheCameraFromTheClockAndRepaintsWithoutErasing) 
   EXPECT_EQ(Scene().camera.y, 1000.0);
   EXPECT_EQ(Scene().camera.altitude, 1700.0);
   EXPECT_GT(Scene().visibleCount, 0);
-  EXPECT_EQ(GetWndState(&render)->erasePending, true);
+  EXPECT_EQ(HostOf(WidgetOf(&render))->erasePending, true);
   const std::int32_t framesBefore = Scene().framesThisSecond + Scene().shownFps;
   render.UpdateWindow();
-  EXPECT_FALSE(GetWndState(&render)->erasePending);
+  EXPECT_FALSE(HostOf(WidgetOf(&render))->erasePending);
   EXPECT_EQ(Scene().framesThisSecond + Scene().shownFps, framesBefore + 1);  // one paint counted
   EXPECT_EQ(render.SendMessage(WM_ERASEBKGND), TRUE);
 }

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
-#include "platform/drawing_faults.h"
+#include "platform/draw/drawing_faults.h"
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"

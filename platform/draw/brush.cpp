@@ -1,0 +1,21 @@
+#include "platform/draw/brush.h"
+
+#include "platform/draw/device_context.h"
+#include "platform/draw/drawing_faults.h"
+
+CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
+
+CBrush::~CBrush() { DeleteObject(); }
+
+bool CBrush::CreateSolidBrush(COLORREF color) {
+  if (m_hObject || CurrentDrawingFaults().brush) return false;
+  m_hObject = new (std::nothrow) BrushObject{QBrush(ToQColor(color))};
+  return m_hObject != nullptr;
+}
+
+bool CBrush::DeleteObject() {
+  if (!m_hObject) return false;
+  delete m_hObject;
+  m_hObject = nullptr;
+  return true;
+}

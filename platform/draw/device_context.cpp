@@ -1,0 +1,165 @@
+#include "platform/draw/device_context.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+namespace {
+
+constexpr COLORREF kDefaultPenColor = RGB(0, 0, 0);
+constexpr COLORREF kDefaultBrushColor = RGB(255, 255, 255);
+
+// Pixels, not shapes: only the colours the program asks for ever appear.
+QFont SurfaceFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+bool IsNullImage(QPaintDevice* device) {
+  return device->devType() == QInternal::Image && static_cast<QImage*>(device)->isNull();
+}
+
+}  // namespace
+
+CPen& DeviceContext::DefaultPen() {
+  static CPen pen;
+  if (!pen.m_hObject) {
+    pen.m_hObject = new PenObject{QPen(ToQColor(kDefaultPenColor), 1)};
+    pen.m_hObject->pen.setCosmetic(true);
+  }
+  return pen;
+}
+
+CBrush& DeviceContext::DefaultBrush() {
+  static CBrush brush;
+  if (!brush.m_hObject) brush.m_hObject = new BrushObject{QBrush(ToQColor(kDefaultBrushColor))};
+  return brush;
+}
+
+namespace {
+// Made during start-up, so that the drawing census never sees them appear.
+[[maybe_unused]] const bool stockObjectsMade =
+    (DeviceContext::DefaultPen(), DeviceContext::DefaultBrush(), true);
+}  // namespace
+
+DeviceContext::DeviceContext() : memory(true) {
+  defaultBitmap.m_hObject = new BitmapObject{NewMonochromeImage(), &defaultBitmap, this};
+  bitmap = &defaultBitmap;
+  device = &defaultBitmap.m_hObject->image;
+  pen = &DefaultPen();
+  brush = &DefaultBrush();
+}
+
+DeviceContext::DeviceContext(QPaintDevice* target, const QRegion* region)
+    : device(target), pen(&DefaultPen()), brush(&DefaultBrush()) {
+  if (region) {
+    clipped = true;
+    clip = *region;
+  }
+}
+
+namespace {
+std::unique_ptr<DeviceContext> parkedPaintContext;
+}  // namespace
+
+DeviceContext* DeviceContext::ForPaint(QPaintDevice* target, const QRegion* region) {
+  if (!parkedPaintContext) return new (std::nothrow) DeviceContext(target, region);
+  DeviceContext* dc = parkedPaintContext.release();
+  dc->device = target;
+  dc->clipped = region != nullptr;
+  if (region) dc->clip = *region;
+  return dc;
+}
+
+void DeviceContext::Dispose(DeviceContext* dc) {
+  if (!dc) return;
+  if (dc->memory || parkedPaintContext) {
+    delete dc;
+    return;
+  }
+  // Back to what a new paint context holds. Its text layout goes too: it
+  // refers to fonts, which must not outlive the GUI application.
+  dc->EndPainting();
+  dc->device = nullptr;
+  dc->clipped = false;
+  dc->clip = QRegion();
+  dc->paintFailed = false;
+  dc->pen = &DefaultPen();
+  dc->brush = &DefaultBrush();
+  dc->background = kDefaultBackground;
+  dc->text = kDefaultText;
+  dc->lastText.Forget();
+  parkedPaintContext.reset(dc);
+}
+
+int DeviceContext::Parked() { return parkedPaintContext ? 1 : 0; }
+
+DeviceContext::~DeviceContext() {
+  EndPainting();
+  if (bitmap) bitmap->m_hObject->selectedInto = nullptr;
+}
+
+QPainter* DeviceContext::Painter() {
+  if (painter.isActive()) return &painter;
+  if (!device || paintFailed) return nullptr;
+  // A monochrome bitmap takes no drawing: what a surface shows while its
+  // bitmap failed is only that it never reads or writes outside the pixels.
+  if (IsNullImage(device) || (device->devType() == QInternal::Image &&
+                              static_cast<QImage*>(device)->format() == QImage::Format_Mono)) {
+    return nullptr;
+  }
+  if (!painter.begin(device)) {
+    paintFailed = true;
+    return nullptr;
+  }
+  painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                             QPainter::SmoothPixmapTransform,
+                         false);
+  fontSet = false;
+  if (clipped) painter.setClipRegion(clip);
+  painter.setPen(pen->GetSafeHandle() ? pen->GetSafeHandle()->pen : QPen(Qt::NoPen));
+  painter.setBrush(brush->GetSafeHandle() ? brush->GetSafeHandle()->brush : QBrush(Qt::NoBrush));
+  return &painter;
+}
+
+void DeviceContext::UseSurfaceFont() {
+  if (fontSet || !painter.isActive() || !qGuiApp) return;
+  painter.setFont(SurfaceFont());
+  fontSet = true;
+  lastText.Forget();  // laid out in another font
+}
+
+void DeviceContext::EndPainting() {
+  if (painter.isActive()) painter.end();
+}
+
+const QImage* DeviceContext::SourceImage() const {
+  if (!device || device->devType() != QInternal::Image) return nullptr;
+  const auto* image = static_cast<const QImage*>(device);
+  return image->isNull() ? nullptr : image;
+}
+
+CBitmap* DeviceContext::SelectBitmap(CBitmap* next) {
+  if (!memory || !next || !next->m_hObject) return nullptr;
+  BitmapObject* object = next->m_hObject;
+  if (object->selectedInto && object->selectedInto != this) return nullptr;
+  CBitmap* previous = bitmap;
+  if (next == previous) return previous;
+  EndPainting();
+  previous->m_hObject->selectedInto = nullptr;
+  object->selectedInto = this;
+  bitmap = next;
+  device = &object->image;
+  paintFailed = false;
+  return previous;
+}
+
+void DeviceContext::DropBitmap(BitmapObject* gone) {
+  if (!bitmap || bitmap->m_hObject != gone) return;
+  EndPainting();
+  gone->selectedInto = nullptr;
+  bitmap = &defaultBitmap;
+  defaultBitmap.m_hObject->selectedInto = this;
+  device = &defaultBitmap.m_hObject->image;
+  paintFailed = false;
+}

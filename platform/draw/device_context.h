@@ -1,0 +1,118 @@
+#pragma once
+// Platform-internal: the Qt objects behind the drawing handles. Only files in
+// platform/ include this.
+
+#include <QBrush>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QRegion>
+
+#include <memory>
+
+#include "platform/draw/bitmap.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/image_surface.h"
+#include "platform/draw/pen.h"
+#include "platform/draw/text_line_cache.h"
+#include "scene/geometry.h"
+
+// Keeps the number of live T for the drawing census.
+template <class T>
+struct Counted {
+  Counted() { ++live; }
+  Counted(const Counted&) { ++live; }
+  ~Counted() { --live; }
+  static inline int live = 0;
+};
+
+struct BitmapObject {
+  QImage image;
+  CBitmap* owner = nullptr;
+  DeviceContext* selectedInto = nullptr;  // a bitmap sits in at most one surface
+  Counted<BitmapObject> counted{};
+};
+
+struct PenObject {
+  QPen pen;
+  Counted<PenObject> counted{};
+};
+
+struct BrushObject {
+  QBrush brush;
+  Counted<BrushObject> counted{};
+};
+
+// A 1 x 1 black monochrome image: a new memory context's default bitmap.
+QImage NewMonochromeImage();
+
+QColor ToQColor(COLORREF color);
+COLORREF FromQRgb(QRgb rgb);
+
+// One context: where drawing lands and the state GDI keeps per context.
+struct DeviceContext {
+  // A memory context: draws into its selected bitmap, which starts as a 1 x 1
+  // monochrome default.
+  DeviceContext();
+  // A paint context on device (a widget or an image), clipped to region when
+  // one is given.
+  DeviceContext(QPaintDevice* device, const QRegion* region);
+  ~DeviceContext();
+  DeviceContext(const DeviceContext&) = delete;
+  DeviceContext& operator=(const DeviceContext&) = delete;
+
+  // The painter on the current target, begun on first use; null when nothing
+  // can be painted on.
+  QPainter* Painter();
+  void EndPainting();
+  // Text needs the surface's default font on the painter; nothing else does,
+  // so a paint that only copies pixels never sets it up.
+  void UseSurfaceFont();
+  // The image pixels are read from for a copy; null for a window.
+  const QImage* SourceImage() const;
+  bool IsMemory() const { return memory; }
+
+  CBitmap* SelectBitmap(CBitmap* next);
+  void DropBitmap(BitmapObject* gone);  // gone is being deleted while selected
+
+  bool memory = false;
+  QPaintDevice* device = nullptr;
+  bool clipped = false;
+  QRegion clip;
+  QPainter painter;
+  bool paintFailed = false;  // begin() refused once; not asked again for this target
+
+  CBitmap* bitmap = nullptr;  // memory contexts only
+  CPen* pen = nullptr;
+  CBrush* brush = nullptr;
+  static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
+  static constexpr COLORREF kDefaultText = RGB(0, 0, 0);
+  COLORREF background = kDefaultBackground;
+  COLORREF text = kDefaultText;
+
+  bool fontSet = false;
+  // Kept between calls so that drawing the same line again allocates nothing.
+  QPen textPen{Qt::NoPen};
+  TextLineCache lastText;
+
+  Counted<DeviceContext> counted;
+  CBitmap defaultBitmap;  // memory contexts only
+
+  // Paint contexts come from ForPaint and all contexts go through Dispose.
+  // Building a context (its painter above all) allocates, and a program paints
+  // one window after another, so the last paint context ended is kept for the
+  // next paint. ForPaint gives null when out of memory.
+  static DeviceContext* ForPaint(QPaintDevice* device, const QRegion* region);
+  static void Dispose(DeviceContext* dc);
+  // Contexts kept for reuse: not live as far as the drawing census goes.
+  static int Parked();
+
+  // Like the system's stock objects, the default pen and brush are shared by
+  // every context and live for the whole process.
+  static CPen& DefaultPen();
+  static CBrush& DefaultBrush();
+};
+
+struct ImageSurface::Impl {
+  QImage image;
+};

@@ -1,0 +1,44 @@
+#include "platform/draw/image_surface.h"
+
+#include <QFile>
+#include <QImageWriter>
+#include <algorithm>
+
+#include "platform/draw/device_context.h"
+
+ImageSurface::ImageSurface(int width, int height) : impl_(std::make_unique<Impl>()) {
+  if (width <= 0 || height <= 0) return;
+  impl_->image = QImage(width, height, QImage::Format_RGB32);
+  if (!impl_->image.isNull()) impl_->image.fill(Qt::black);
+}
+
+ImageSurface::~ImageSurface() = default;
+
+bool ImageSurface::IsValid() const { return !impl_->image.isNull(); }
+
+int ImageSurface::Width() const { return impl_->image.width(); }
+
+int ImageSurface::Height() const { return impl_->image.height(); }
+
+COLORREF ImageSurface::Pixel(int x, int y) const {
+  const QImage& image = impl_->image;
+  if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return RGB(0, 0, 0);
+  return FromQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
+}
+
+bool ImageSurface::SavePng(const std::string& path, std::string* error) const {
+  const auto fail = [error](const QString& why) {
+    if (error) *error = why.toStdString();
+    return false;
+  };
+  if (!IsValid()) return fail(QStringLiteral("the picture is empty"));
+  // Opened here rather than by the writer, whose message would not say why.
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+  QImageWriter writer(&file, "png");
+  if (!writer.write(impl_->image)) return fail(writer.errorString());
+  if (!file.flush()) return fail(file.errorString());
+  file.close();
+  if (file.error() != QFileDevice::NoError) return fail(file.errorString());
+  return true;
+}

@@ -1,0 +1,32 @@
+#include "platform/draw/resource_image.h"
+
+#include "res/icon_resource.h"
+
+QImage ToQImage(const PixelImage& image, std::optional<COLORREF> transparentColour) {
+  QImage out(image.width, image.height, QImage::Format_ARGB32);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (image.IsTransparent(x, y) || (transparentColour && image.ColourAt(x, y) == *transparentColour)) {
+        out.setPixel(x, y, qRgba(0, 0, 0, 0));
+        continue;
+      }
+      const COLORREF c = image.ColourAt(x, y);
+      out.setPixel(x, y, qRgb(GetRValue(c), GetGValue(c), GetBValue(c)));
+    }
+  }
+  return out;
+}
+
+QIcon LoadIconResource(unsigned id) {
+  QIcon icon;
+  for (int size : kIconSizes) {
+    const DecodedImage decoded = LoadIconImage(id, size);
+    if (decoded.image) icon.addPixmap(QPixmap::fromImage(ToQImage(*decoded.image)));
+  }
+  return icon;
+}
+
+QPixmap LoadIconPixmap(unsigned id, int size) {
+  const DecodedImage decoded = LoadIconImage(id, size);
+  return decoded.image ? QPixmap::fromImage(ToQImage(*decoded.image)) : QPixmap();
+}

@@ -1,8 +1,0 @@
-#include "platform/drawing_census.h"
-
-#include "platform/device_context.h"
-
-DrawingCensus LiveDrawingObjects() {
-  return {Counted<DeviceContext>::live - DeviceContext::Parked(), Counted<BitmapObject>::live, Counted<PenObject>::live,
-          Counted<BrushObject>::live};
-}

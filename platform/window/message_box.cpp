@@ -1,0 +1,71 @@
+#include "platform/window/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "platform/core/app_object.h"
+#include "platform/window/main_wnd.h"
+#include "platform/window/wnd_state.h"
+#include "res/string_table.h"
+
+namespace {
+
+std::function<int(const std::string&, UINT)>& BoxHandler() {
+  static std::function<int(const std::string&, UINT)> handler;
+  return handler;
+}
+
+QMessageBox::Icon IconFor(UINT type) {
+  switch (type & 0xF0) {
+    case MB_ICONHAND: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+QMessageBox::StandardButtons ButtonsFor(UINT type) {
+  switch (type & 0x0F) {
+    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
+  }
+}
+
+int ResultOf(int button) {
+  switch (button) {
+    case QMessageBox::Cancel: return int(IDCANCEL);
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return int(IDOK);
+  }
+}
+
+}  // namespace
+
+void SetMessageBoxHandler(std::function<int(const std::string&, UINT)> handler) {
+  BoxHandler() = std::move(handler);
+}
+
+int AfxMessageBox(const char* text, UINT type, UINT) {
+  const std::string message = text ? text : "";
+  if (BoxHandler()) return BoxHandler()(message, type);
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+    // No window system to ask: say it where a person will see it.
+    std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), message.c_str());
+    return (type & 0x0F) == MB_OK ? int(IDOK) : int(IDCANCEL);
+  }
+  QWidget* parent = WidgetOf(AfxGetMainWnd());
+  QMessageBox box(IconFor(type), QString::fromUtf8(AfxGetAppName()), QString::fromStdString(message),
+                  ButtonsFor(type), parent);
+  return ResultOf(box.exec());
+}
+
+int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {
+  const char* text = LoadResourceString(promptId);
+  if (text == nullptr) return int(IDCANCEL);
+  return AfxMessageBox(text, type, helpId);
+}

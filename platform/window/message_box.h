@@ -1,0 +1,31 @@
+#pragma once
+// The framework's message box: a modal question with the application's
+// title as its caption.
+
+#include <functional>
+#include <string>
+
+#include "platform/core/win_types.h"
+#include "res/resource.h"
+
+inline constexpr UINT MB_OK = 0x0000;
+inline constexpr UINT MB_OKCANCEL = 0x0001;
+inline constexpr UINT MB_YESNOCANCEL = 0x0003;
+inline constexpr UINT MB_YESNO = 0x0004;
+inline constexpr UINT MB_ICONHAND = 0x0010;
+inline constexpr UINT MB_ICONQUESTION = 0x0020;
+inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+inline constexpr UINT MB_ICONINFORMATION = 0x0040;
+inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
+
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Shows text and returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
+int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
+// The text is string promptId of the string table.
+int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = UINT(-1));
+
+// For tests: answers message boxes instead of showing them. An empty
+// function shows them again.
+void SetMessageBoxHandler(std::function<int(const std::string& text, UINT type)> handler);
