@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QToolBar>
 
@@ -38,12 +37,8 @@ class TrackingWatch : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
       case QEvent::Show:
-      case QEvent::FocusIn:
-        // A drop-down or context menu appears, or the menu bar takes the
-        // keyboard (Alt pressed and let go).
-        if (qobject_cast<QMenu*>(watched) != nullptr || qobject_cast<QMenuBar*>(watched) != nullptr) {
-          PostTrackingLoop();
-        }
+        // A drop-down, a submenu or a context menu appears.
+        if (qobject_cast<QMenu*>(watched) != nullptr) PostTrackingLoop();
         break;
       case QEvent::MouseButtonPress:
         // Seen once for each widget the press is offered to, child first: it
@@ -74,6 +69,5 @@ void EnableTrackingLoops() {
 
 bool IsTracking() {
   if (QApplication::activePopupWidget() != nullptr) return true;
-  if (qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr) return true;
   return barHeld && (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }
