@@ -1,16 +1,14 @@
 #include "app/kor_talwind_app.h"
 
-#include <limits>
-
 #include "app/about_dialog.h"
 #include "app/kor_talwind_doc.h"
 #include "app/kor_talwind_view.h"
 #include "app/main_frame.h"
 #include "platform/core/afx_init.h"
-#include "platform/shell/command_line_info.h"
-#include "platform/window/message_box.h"
-#include "platform/shell/single_doc_template.h"
 #include "platform/core/tick_count.h"
+#include "platform/shell/command_line_info.h"
+#include "platform/shell/single_doc_template.h"
+#include "platform/window/message_box.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
 
@@ -37,31 +35,19 @@ BOOL CKorTalwindApp::InitInstance() {
 }
 
 int CKorTalwindApp::Run() {
-  LONG idleCount = 0;
-  bool idle = true;
+  IdleState state;
   std::uint32_t lastStep = 0;
   for (;;) {
     // Idle phase: spin without blocking, so a step starts as soon as it is due.
-    while (idle && !IsMessageWaiting(&m_msgCur)) {
-      const BOOL moreIdleWork = OnIdle(idleCount);
-      // The idle phase may spin for hours without a message; the counter stops
-      // at its maximum instead of overflowing.
-      if (idleCount < std::numeric_limits<LONG>::max()) ++idleCount;
-      if (!moreIdleWork && Scene().activeView != nullptr) {
+    while (state.idle && !IsMessageWaiting(&m_msgCur)) {
+      if (!IdleOnce(state) && Scene().activeView != nullptr) {
         if (std::uint32_t(GetTickCount() - lastStep) > kStepIntervalMs) {
           lastStep = GetTickCount();
           Scene().activeView->Step();
         }
       }
     }
-    // Message phase: dispatch until the queue is empty.
-    do {
-      if (!PumpMessage()) return ExitInstance();
-      if (IsIdleMessage(&m_msgCur)) {
-        idle = true;
-        idleCount = 0;
-      }
-    } while (IsMessageWaiting(&m_msgCur));
+    if (!DispatchWaitingMessages(state)) return ExitInstance();
   }
 }
 

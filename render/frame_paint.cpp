@@ -3,8 +3,8 @@
 #include <array>
 
 #include "platform/draw/brush.h"
-#include "platform/window/paint_dc.h"
 #include "platform/draw/pen.h"
+#include "platform/window/paint_dc.h"
 #include "render/back_buffer.h"
 #include "render/frame_meter.h"
 #include "render/overlay_text.h"

@@ -1,8 +1,8 @@
 #include "render/render_wnd.h"
 
 #include "pipeline/frame_geometry.h"
-#include "platform/window/paint_dc.h"
 #include "platform/core/tick_count.h"
+#include "platform/window/paint_dc.h"
 #include "render/back_buffer.h"
 #include "render/frame_paint.h"
 #include "scene/city_generator.h"

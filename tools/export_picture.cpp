@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/core/tick_count.h"
 #include "platform/draw/image_surface.h"
 #include "platform/window/paint_dc.h"
-#include "platform/core/tick_count.h"
 #include "render/back_buffer.h"
 #include "render/frame_paint.h"
 

@@ -2,29 +2,14 @@
 
 #include <cstdlib>
 
-#include "platform/draw/dc.h"
-#include "platform/draw/device_context.h"
 #include "platform/draw/drawing_faults.h"
-
-QImage NewMonochromeImage() {
-  QImage image(1, 1, QImage::Format_Mono);
-  image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  image.fill(0);
-  return image;
-}
+#include "platform/draw/gdi_objects.h"
 
 CBitmap::~CBitmap() { DeleteObject(); }
 
-bool CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
+bool CBitmap::Create(int width, int height, bool monochrome) {
   if (m_hObject || CurrentDrawingFaults().bitmap || width < 0 || height < 0) return false;
-  HDC context = dc ? dc->GetSafeHdc() : nullptr;
-  if (dc && !context) return false;
-  // A memory surface's format is that of its selected bitmap; anything else
-  // draws in colour.
-  const QImage* current = context && context->IsMemory() ? context->SourceImage() : nullptr;
-  const QImage::Format format = current && current->format() == QImage::Format_Mono
-                                    ? QImage::Format_Mono
-                                    : QImage::Format_RGB32;
+  const QImage::Format format = monochrome ? QImage::Format_Mono : QImage::Format_RGB32;
   auto* object = new (std::nothrow) BitmapObject;
   if (!object) return false;
   // GDI gives a 1 x 1 monochrome bitmap for an empty size.

@@ -34,5 +34,7 @@ class CBitmap {
 
  private:
   friend struct DeviceContext;  // builds the default bitmap, which never fails
+  // A black bitmap (all 0 when monochrome); 0 x 0 gives GDI's 1 x 1 monochrome one.
+  bool Create(int width, int height, bool monochrome);
   HBITMAP m_hObject = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "platform/draw/brush.h"
 
-#include "platform/draw/device_context.h"
 #include "platform/draw/drawing_faults.h"
+#include "platform/draw/gdi_objects.h"
 
 CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
 

@@ -1,56 +1,22 @@
 #pragma once
-// Platform-internal: the Qt objects behind the drawing handles. Only files in
-// platform/ include this.
+// Platform-internal: a surface and the state GDI keeps per surface. Only
+// files in platform/ include this.
 
-#include <QBrush>
-#include <QImage>
 #include <QPainter>
-#include <QPen>
 #include <QRegion>
 
 #include <memory>
 
 #include "platform/draw/bitmap.h"
 #include "platform/draw/brush.h"
+#include "platform/draw/gdi_objects.h"
 #include "platform/draw/image_surface.h"
 #include "platform/draw/pen.h"
 #include "platform/draw/text_line_cache.h"
 #include "scene/geometry.h"
 
-// Keeps the number of live T for the drawing census.
-template <class T>
-struct Counted {
-  Counted() { ++live; }
-  Counted(const Counted&) { ++live; }
-  ~Counted() { --live; }
-  static inline int live = 0;
-};
-
-struct BitmapObject {
-  QImage image;
-  CBitmap* owner = nullptr;
-  DeviceContext* selectedInto = nullptr;  // a bitmap sits in at most one surface
-  Counted<BitmapObject> counted{};
-};
-
-struct PenObject {
-  QPen pen;
-  Counted<PenObject> counted{};
-};
-
-struct BrushObject {
-  QBrush brush;
-  Counted<BrushObject> counted{};
-};
-
-// A 1 x 1 black monochrome image: a new memory context's default bitmap.
-QImage NewMonochromeImage();
-
-QColor ToQColor(COLORREF color);
-COLORREF FromQRgb(QRgb rgb);
-
 // One context: where drawing lands and the state GDI keeps per context.
-struct DeviceContext {
+struct DeviceContext final : BitmapHolder {
   // A memory context: draws into its selected bitmap, which starts as a 1 x 1
   // monochrome default.
   DeviceContext();
@@ -73,7 +39,7 @@ struct DeviceContext {
   bool IsMemory() const { return memory; }
 
   CBitmap* SelectBitmap(CBitmap* next);
-  void DropBitmap(BitmapObject* gone);  // gone is being deleted while selected
+  void DropBitmap(BitmapObject* gone) override;  // gone is being deleted while selected
 
   bool memory = false;
   QPaintDevice* device = nullptr;
@@ -113,6 +79,3 @@ struct DeviceContext {
   static CBrush& DefaultBrush();
 };
 
-struct ImageSurface::Impl {
-  QImage image;
-};

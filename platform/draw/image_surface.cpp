@@ -4,24 +4,24 @@
 #include <QImageWriter>
 #include <algorithm>
 
-#include "platform/draw/device_context.h"
+#include "platform/draw/gdi_objects.h"
 
-ImageSurface::ImageSurface(int width, int height) : impl_(std::make_unique<Impl>()) {
+ImageSurface::ImageSurface(int width, int height) : pixels_(std::make_unique<ImagePixels>()) {
   if (width <= 0 || height <= 0) return;
-  impl_->image = QImage(width, height, QImage::Format_RGB32);
-  if (!impl_->image.isNull()) impl_->image.fill(Qt::black);
+  pixels_->image = QImage(width, height, QImage::Format_RGB32);
+  if (!pixels_->image.isNull()) pixels_->image.fill(Qt::black);
 }
 
 ImageSurface::~ImageSurface() = default;
 
-bool ImageSurface::IsValid() const { return !impl_->image.isNull(); }
+bool ImageSurface::IsValid() const { return !pixels_->image.isNull(); }
 
-int ImageSurface::Width() const { return impl_->image.width(); }
+int ImageSurface::Width() const { return pixels_->image.width(); }
 
-int ImageSurface::Height() const { return impl_->image.height(); }
+int ImageSurface::Height() const { return pixels_->image.height(); }
 
 COLORREF ImageSurface::Pixel(int x, int y) const {
-  const QImage& image = impl_->image;
+  const QImage& image = pixels_->image;
   if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return RGB(0, 0, 0);
   return FromQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
 }
@@ -36,7 +36,7 @@ bool ImageSurface::SavePng(const std::string& path, std::string* error) const {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
   QImageWriter writer(&file, "png");
-  if (!writer.write(impl_->image)) return fail(writer.errorString());
+  if (!writer.write(pixels_->image)) return fail(writer.errorString());
   if (!file.flush()) return fail(file.errorString());
   file.close();
   if (file.error() != QFileDevice::NoError) return fail(file.errorString());

@@ -7,6 +7,8 @@
 
 #include "scene/geometry.h"
 
+struct ImagePixels;
+
 class ImageSurface {
  public:
   // Starts black. IsValid() is false when the pixels could not be allocated.
@@ -24,9 +26,8 @@ class ImageSurface {
   // given, says why.
   bool SavePng(const std::string& path, std::string* error = nullptr) const;
 
-  struct Impl;
-  Impl& impl() { return *impl_; }
+  ImagePixels& pixels() { return *pixels_; }
 
  private:
-  std::unique_ptr<Impl> impl_;
+  std::unique_ptr<ImagePixels> pixels_;
 };

@@ -1,7 +1,7 @@
 #include "platform/draw/pen.h"
 
-#include "platform/draw/device_context.h"
 #include "platform/draw/drawing_faults.h"
+#include "platform/draw/gdi_objects.h"
 
 CPen::CPen(int penStyle, int width, COLORREF color) { CreatePen(penStyle, width, color); }
 

@@ -8,11 +8,11 @@
 #include <cerrno>
 #include <climits>
 
+#include "platform/core/read_only_file.h"
+#include "platform/core/replacing_file.h"
 #include "platform/shell/archive.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/message_box.h"
-#include "platform/core/read_only_file.h"
-#include "platform/core/replacing_file.h"
 #include "res/resource.h"
 
 namespace {

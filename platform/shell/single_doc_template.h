@@ -24,7 +24,6 @@ class CSingleDocTemplate : public CDocTemplate {
   void RemoveDocument(CDocument* doc) override;
   // A field of the template string (string resourceId).
   std::string GetDocString(DocStringIndex index) const;
-  UINT GetResourceId() const { return m_nIDResource; }
 
  private:
   CDocument* CreateNewDocument();

@@ -4,18 +4,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "platform/core/app_object.h"
-#include "platform/window/cmd_ui.h"
-#include "platform/window/main_wnd.h"
-#include "platform/shell/command_line_info.h"
-#include "platform/window/file_dialog.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/message_record.h"
-#include "platform/shell/shell_options.h"
 #include "platform/core/start_toolkit.h"
+#include "platform/shell/command_line_info.h"
+#include "platform/shell/shell_options.h"
 #include "platform/shell/single_doc_template.h"
+#include "platform/window/cmd_ui.h"
+#include "platform/window/file_dialog.h"
+#include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
 #include "res/resource.h"
 #include "res/string_table.h"
@@ -48,20 +49,27 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run() {
-  bool idle = true;
-  LONG idleCount = 0;
+  IdleState state;
   for (;;) {
-    while (idle && !IsMessageWaiting(&m_msgCur)) {
-      if (!OnIdle(idleCount++)) idle = false;
+    while (state.idle && !IsMessageWaiting(&m_msgCur)) {
+      if (!IdleOnce(state)) state.idle = false;
     }
-    do {
-      if (!PumpMessage()) return ExitInstance();
-      if (IsIdleMessage(&m_msgCur)) {
-        idle = true;
-        idleCount = 0;
-      }
-    } while (IsMessageWaiting(&m_msgCur));
+    if (!DispatchWaitingMessages(state)) return ExitInstance();
   }
+}
+
+BOOL CWinApp::IdleOnce(IdleState& state) {
+  const BOOL moreIdleWork = OnIdle(state.count);
+  if (state.count < std::numeric_limits<LONG>::max()) ++state.count;
+  return moreIdleWork;
+}
+
+bool CWinApp::DispatchWaitingMessages(IdleState& state) {
+  do {
+    if (!PumpMessage()) return false;
+    if (IsIdleMessage(&m_msgCur)) state = IdleState{};
+  } while (IsMessageWaiting(&m_msgCur));
+  return true;
 }
 
 BOOL CWinApp::IsMessageWaiting(MSG* msg) { return ::PeekMessage(msg, nullptr, 0, 0, PM_NOREMOVE); }

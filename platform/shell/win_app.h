@@ -40,6 +40,19 @@ class CWinApp : public CCmdTarget {
   // The framework's shutdown work; the result is the process exit code.
   virtual int ExitInstance();
 
+  // The two phases of a loop, shared by the framework's Run and by a program's own.
+  struct IdleState {
+    bool idle = true;  // idle work may be due
+    LONG count = 0;    // OnIdle calls since the last message that made idle work due
+  };
+  // OnIdle with the count, which then advances. It stops at its maximum: an
+  // idle phase may spin for hours, and a count that wrapped would make the
+  // first rounds of idle work due again.
+  BOOL IdleOnce(IdleState& state);
+  // The message phase: dispatches until nothing is waiting. False once the
+  // quit message came.
+  bool DispatchWaitingMessages(IdleState& state);
+
   void AddDocTemplate(CSingleDocTemplate* docTemplate);  // takes ownership
   CSingleDocTemplate* GetDocTemplate() const { return m_template.get(); }
   void ParseCommandLine(CCommandLineInfo& info);

@@ -16,11 +16,6 @@ void CCmdUI::SetCheck(int check) {
   m_checkChanged = true;
 }
 
-void CCmdUI::SetText(const std::string& text) {
-  m_text = text;
-  m_textChanged = true;
-}
-
 BOOL CCmdUI::DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler) {
   if (target == nullptr) return FALSE;
   m_enableChanged = false;

@@ -30,7 +30,6 @@ class CCmdUI {
   // Called by update handlers.
   void Enable(BOOL on = TRUE);
   void SetCheck(int check = 1);  // 0 clear, 1 checked
-  void SetText(const std::string& text);
 
   // Asks target's routing for an update handler. Without one, and with
   // disableIfNoHandler, the item is enabled exactly when some target along
@@ -42,16 +41,12 @@ class CCmdUI {
   bool EnableChanged() const { return m_enableChanged; }
   int GetCheck() const { return m_check; }
   bool CheckChanged() const { return m_checkChanged; }
-  const std::string& GetText() const { return m_text; }
-  bool TextChanged() const { return m_textChanged; }
 
  private:
   bool m_enabled = true;
   bool m_enableChanged = false;
   int m_check = 0;
   bool m_checkChanged = false;
-  std::string m_text;
-  bool m_textChanged = false;
 };
 
 // The command-state round of the application's idle work: every window from

@@ -17,22 +17,12 @@ std::function<int(const std::string&, UINT)>& BoxHandler() {
 }
 
 QMessageBox::Icon IconFor(UINT type) {
-  switch (type & 0xF0) {
-    case MB_ICONHAND: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-  }
+  return (type & 0xF0) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ButtonsFor(UINT type) {
-  switch (type & 0x0F) {
-    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
-    default: return QMessageBox::Ok;
-  }
+  return (type & 0x0F) == MB_YESNOCANCEL ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                          : QMessageBox::Ok;
 }
 
 int ResultOf(int button) {

@@ -9,14 +9,8 @@
 #include "res/resource.h"
 
 inline constexpr UINT MB_OK = 0x0000;
-inline constexpr UINT MB_OKCANCEL = 0x0001;
 inline constexpr UINT MB_YESNOCANCEL = 0x0003;
-inline constexpr UINT MB_YESNO = 0x0004;
-inline constexpr UINT MB_ICONHAND = 0x0010;
-inline constexpr UINT MB_ICONQUESTION = 0x0020;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
-inline constexpr UINT MB_ICONINFORMATION = 0x0040;
-inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
 
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;

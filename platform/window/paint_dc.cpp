@@ -25,13 +25,13 @@ CPaintDC::CPaintDC(CWnd* wnd) {
 }
 
 CPaintDC::CPaintDC(ImageSurface& target) {
-  m_hDC = DeviceContext::ForPaint(&target.impl().image, nullptr);
+  m_hDC = DeviceContext::ForPaint(&target.pixels().image, nullptr);
 }
 
 CPaintDC::CPaintDC(ImageSurface& target, const Rect& repaintRegion) {
   const QRegion region(repaintRegion.left, repaintRegion.top, repaintRegion.Width(),
                        repaintRegion.Height());
-  m_hDC = DeviceContext::ForPaint(&target.impl().image, &region);
+  m_hDC = DeviceContext::ForPaint(&target.pixels().image, &region);
 }
 
 CPaintDC::~CPaintDC() {

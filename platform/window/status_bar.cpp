@@ -57,11 +57,6 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
   return allFound;
 }
 
-std::string CStatusBar::GetPaneText(int index) const {
-  const QLabel* label = PaneLabel(this, index);
-  return label ? label->text().toStdString() : std::string();
-}
-
 void CStatusBar::SetPaneText(int index, const std::string& text) {
   if (QLabel* label = PaneLabel(this, index)) label->setText(QString::fromStdString(text));
 }

@@ -19,8 +19,6 @@ class CStatusBar : public CControlBar {
   BOOL SetIndicators(const UINT* ids, int count);
 
   int GetCount() const { return int(m_panes.size()); }
-  UINT GetItemID(int index) const { return m_panes.at(std::size_t(index)); }
-  std::string GetPaneText(int index) const;
   void SetPaneText(int index, const std::string& text);
 
   // Indicators without an update handler keep showing their text.

@@ -2,9 +2,9 @@
 
 #include <QToolBar>
 
+#include "platform/draw/resource_image.h"
 #include "platform/window/command_actions.h"
 #include "platform/window/status_tip_filter.h"
-#include "platform/draw/resource_image.h"
 #include "platform/window/wnd_state.h"
 #include "res/bitmap_resource.h"
 #include "res/resource.h"

@@ -19,7 +19,6 @@ class CToolBar : public CControlBar {
   BOOL SetButtons(const UINT* ids, int count);
 
   int GetCount() const { return int(m_buttons.size()); }
-  UINT GetItemID(int index) const { return m_buttons.at(std::size_t(index)); }
   DWORD GetBarStyle() const { return m_barStyle; }
   // CBRS_TOOLTIPS shows tool tips, CBRS_FLYBY the prompt in the status bar.
   void SetBarStyle(DWORD style);

@@ -244,8 +244,6 @@ void CWnd::ShowWindow(int command) {
   if (widget == nullptr) return;
   switch (command) {
     case SW_HIDE: widget->hide(); break;
-    case SW_SHOWMINIMIZED: widget->showMinimized(); break;
-    case SW_SHOWMAXIMIZED: widget->showMaximized(); break;
     default: widget->show(); break;
   }
 }

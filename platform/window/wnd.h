@@ -25,7 +25,6 @@ class CWnd : public CCmdTarget {
   CWnd& operator=(const CWnd&) = delete;
 
   HWND m_hWnd = nullptr;  // null while no window exists
-  HWND GetSafeHwnd() const { return m_hWnd; }
   // The window object of a live handle, or null.
   static CWnd* FromHandle(HWND hwnd);
 
@@ -88,9 +87,6 @@ class CWnd : public CCmdTarget {
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0;
-inline constexpr int SW_SHOWNORMAL = 1;
-inline constexpr int SW_SHOWMINIMIZED = 2;
-inline constexpr int SW_SHOWMAXIMIZED = 3;
 inline constexpr int SW_SHOW = 5;
 
 // Top-level size and position chosen by the window system.

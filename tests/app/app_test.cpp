@@ -22,11 +22,11 @@
 #include "app/kor_talwind_view.h"
 #include "pipeline/place_camera.h"
 #include "platform/core/afx_init.h"
+#include "platform/core/message_loop.h"
+#include "platform/core/tick_count.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/window/message_box.h"
-#include "platform/core/message_loop.h"
-#include "platform/core/tick_count.h"
 #include "platform/window/window_handle.h"
 #include "platform/window/wnd_state.h"
 #include "res/resource.h"
@@ -95,7 +95,7 @@ TEST_F(AppTest, StartsWithAnUntitledDocumentInAFrameWithBarsAndView) {
   Rect viewRect;
   Rect renderRect;
   view->GetClientRect(&viewRect);
-  GetClientRect(view->RenderWindow().m_hWnd, &renderRect);
+  view->RenderWindow().GetClientRect(&renderRect);
   EXPECT_GT(viewRect.Width(), 0);
   EXPECT_EQ(renderRect, viewRect);
 }

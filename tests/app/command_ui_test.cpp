@@ -18,10 +18,10 @@
 #include <set>
 
 #include "app/kor_talwind_app.h"
-#include "platform/window/cmd_ui.h"
-#include "platform/window/command_actions.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
+#include "platform/window/cmd_ui.h"
+#include "platform/window/command_actions.h"
 #include "platform/window/key_indicators.h"
 #include "platform/window/message_box.h"
 #include "platform/window/wnd_state.h"

@@ -34,7 +34,7 @@ class ViewTest : public ::testing::Test {
   }
   Rect RenderRect(CKorTalwindView* view) {
     Rect rect{-1, -1, -1, -1};
-    GetClientRect(view->RenderWindow().m_hWnd, &rect);
+    view->RenderWindow().GetClientRect(&rect);
     return rect;
   }
   CWnd host;

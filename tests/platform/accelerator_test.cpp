@@ -7,9 +7,9 @@
 #include <QTest>
 #include <vector>
 
+#include "platform/shell/frame_wnd.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/command_actions.h"
-#include "platform/shell/frame_wnd.h"
 #include "platform/window/wnd_state.h"
 #include "res/accelerator_table.h"
 #include "res/resource.h"

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/read_only_file.h"
+#include "platform/core/replacing_file.h"
 #include "platform/shell/archive.h"
 #include "platform/shell/document.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/message_box.h"
-#include "platform/core/read_only_file.h"
-#include "platform/core/replacing_file.h"
 #include "res/resource.h"
 #include "tests/platform/file_test_support.h"
 

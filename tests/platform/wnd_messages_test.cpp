@@ -149,14 +149,16 @@ TEST_F(WndTest, ClientRectFollowsMoveWindowAndSizeCarriesWidthAndHeight) {
   DerivedWnd child;
   ASSERT_TRUE(child.Create(nullptr, "c", WS_CHILD | WS_VISIBLE, Rect{0, 0, 0, 0}, &parent, 1));
   Rect rect{1, 2, 3, 4};
-  GetClientRect(child.m_hWnd, &rect);
+  child.GetClientRect(&rect);
   EXPECT_EQ(rect, (Rect{0, 0, 0, 0}));
   journal.clear();
   child.MoveWindow(5, 6, 120, 80, TRUE);
-  GetClientRect(child.m_hWnd, &rect);
+  child.GetClientRect(&rect);
   EXPECT_EQ(rect, (Rect{0, 0, 120, 80}));
   EXPECT_NE(std::find(journal.begin(), journal.end(), "base size 120x80"), journal.end());
-  EXPECT_FALSE(GetClientRect(nullptr, &rect));
+  CWnd never;  // no window made: an empty rectangle
+  never.GetClientRect(&rect);
+  EXPECT_EQ(rect, (Rect{}));
 }
 
 TEST_F(WndTest, InvalidateWithEraseGivesOneEraseThenOnePaint) {
@@ -164,8 +166,8 @@ TEST_F(WndTest, InvalidateWithEraseGivesOneEraseThenOnePaint) {
   ASSERT_TRUE(child.Create(nullptr, "c", WS_CHILD | WS_VISIBLE, Rect{0, 0, 50, 40}, &parent, 1));
   QApplication::processEvents();
   journal.clear();
-  InvalidateRect(child.m_hWnd, nullptr, TRUE);
-  InvalidateRect(child.m_hWnd, nullptr, TRUE);  // merged with the first
+  child.InvalidateRect(nullptr, TRUE);
+  child.InvalidateRect(nullptr, TRUE);  // merged with the first
   child.UpdateWindow();
   EXPECT_EQ(journal, (std::vector<std::string>{"erase with dc", "paint"}));
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/tick_count.h"
 #include "platform/draw/drawing_census.h"
 #include "platform/draw/drawing_faults.h"
-#include "platform/core/tick_count.h"
 #include "render/back_buffer.h"
 #include "render/frame_meter.h"
 #include "render/frame_paint.h"

@@ -21,8 +21,8 @@
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"
-#include "tools/export_frame.h"
 #include "tools/export_args.h"
+#include "tools/export_frame.h"
 #include "tools/export_frames.h"
 
 namespace fs = std::filesystem;
