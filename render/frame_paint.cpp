@@ -59,7 +59,10 @@ void PaintFrame(CPaintDC& dc, const Rect& clientRect) {
   // A pen or brush that could not be made abandons the paint, uncounted.
   bool made = outline.GetSafeHandle() != nullptr;
   for (const CBrush& b : brushes) made = made && b.GetSafeHandle() != nullptr;
-  if (!made) return DeleteBrushes(brushes);
+  if (!made) {
+    DeleteBrushes(brushes);
+    return;
+  }
 
   if (CDC* back = AcquireBackBuffer(dc, clientRect)) {
     ComposeFrame(*back, clientRect, outline, brushes);

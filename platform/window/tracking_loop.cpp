@@ -8,8 +8,14 @@
 
 namespace {
 
-bool barHeld = false;       // a left press on a movable toolbar, not yet released
+bool barHeld = false;  // a left press on a movable toolbar's handle, not yet released
 bool loopRunning = false;
+
+// True while a menu is open or a toolbar is held for dragging.
+bool IsTracking() {
+  if (QApplication::activePopupWidget() != nullptr) return true;
+  return barHeld && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
 
 // Dispatches everything that arrives, menus and drags included, and returns
 // once neither is left. It is entered from a posted call, never from inside
@@ -65,9 +71,4 @@ void EnableTrackingLoops() {
   if (watch != nullptr || qApp == nullptr) return;
   watch = new TrackingWatch;  // lives as long as the application object
   qApp->installEventFilter(watch);
-}
-
-bool IsTracking() {
-  if (QApplication::activePopupWidget() != nullptr) return true;
-  return barHeld && (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }

@@ -10,6 +10,3 @@
 
 // Starts watching the application's menus and toolbars; once is enough.
 void EnableTrackingLoops();
-
-// True while a menu is open or a toolbar is held for dragging.
-bool IsTracking();
