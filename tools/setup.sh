@@ -5,11 +5,11 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config lld
   qt6-base-dev libglib2.0-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian groff-base
 )
 
 as_root() {

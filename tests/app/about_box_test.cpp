@@ -8,13 +8,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <cmath>
 #include <functional>
 
 #include "app/about_dialog.h"
 #include "res/dialog_template.h"
 #include "res/resource.h"
+#include "tests/support/when_modal.h"
 
 namespace about_box_test {
 
@@ -37,14 +37,9 @@ QRect InPixels(const DluRect& r, BaseUnits base) {
 }
 
 // Runs the About box and hands its window to `look` once it is up; the box is
-// closed with OK afterwards unless `look` closed it.
+// cancelled afterwards unless `look` closed it.
 int RunAboutBox(const std::function<void(QDialog*)>& look) {
-  QTimer::singleShot(50, [look] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr) << "no modal About box";
-    look(box);
-    if (box->isVisible()) box->done(int(IDOK));
-  });
+  kt_test::WhenModalIsUp<QDialog>(look);
   CAboutDialog about;
   return about.DoModal();
 }

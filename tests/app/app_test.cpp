@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include "platform/window/wnd_state.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
+#include "tests/support/when_modal.h"
 
 namespace {
 
@@ -124,11 +126,9 @@ TEST_F(AppTest, FileNewKeepsTheFrameAndView) {
 TEST_F(AppTest, AboutRunsItsOwnLoopUntilOk) {
   ASSERT_TRUE(app.InitInstance());
   QString caption;
-  QTimer::singleShot(50, [&caption] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    caption = modal->windowTitle();
-    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+  kt_test::WhenModalIsUp<QDialog>([&caption](QDialog* box) {
+    caption = box->windowTitle();
+    for (QPushButton* button : box->findChildren<QPushButton*>()) {
       if (button->text() == QStringLiteral("OK")) button->click();
     }
   });
@@ -150,14 +150,17 @@ TEST_F(AppTest, ExitCommandClosesTheFrameAndPostsQuit) {
 TEST_F(AppTest, ClosingTheWindowEndsTheAnimatedRunWithStatus0) {
   ASSERT_TRUE(app.InitInstance());
   QWidget* window = WidgetOf(app.m_pMainWnd);
-  // As the window manager's close button does, once the loop has run a while.
-  QTimer::singleShot(400, window, [window] { window->close(); });
-  QTimer guard;  // a close that does nothing fails the test instead of hanging it
+  // As the window manager's close button does, once the loop has stepped the picture.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, window, [window] {
+    if (Scene().camera.altitude != 3000.0) window->close();
+  });
+  poll.start(10);
+  QTimer guard;  // a loop that never steps, or a close that does nothing, fails instead of hanging
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [] { PostQuitMessage(99); });
   guard.start(10000);
   EXPECT_EQ(app.Run(), 0);
-  EXPECT_NE(Scene().camera.altitude, 3000.0);  // the loop stepped the picture while it ran
   EXPECT_EQ(app.m_pMainWnd, nullptr);
   EXPECT_EQ(Scene().activeView, nullptr);
 }

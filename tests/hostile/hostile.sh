@@ -21,20 +21,14 @@ if [ -z "${KT_HOSTILE_ON_XVFB:-}" ]; then
   KT_HOSTILE_ON_XVFB=1 exec "$here/../on_xvfb.sh" 1280x1024x24 "$0" "$bin"
 fi
 
-readonly kAnswerWithin=5    # seconds for a window or a message to appear
-readonly kExitWithin=5
+source "$here/../harness.sh"
 readonly kTitleSuffix=' - korTalwind'
-
-work=$(mktemp -d /tmp/kt-hostile-XXXXXX)
+readonly kMessage='^korTalwind$' kNarrow=600  # the message box; the frame, before its title, is wider
 mounts=()
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+on_exit() {
   local m
   for m in "${mounts[@]}"; do umount "$m" 2>/dev/null; done
-  rm -rf "$work"
 }
-trap cleanup EXIT
 
 failed=0
 report() {  # report RESULT CASE OUTCOME
@@ -56,84 +50,56 @@ listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do
 
 # ---------------------------------------------------------------- program --
 
-wait_for_window() {  # prints "main TITLE" or "message" once one shows, or nothing
-  local deadline=$((SECONDS + kAnswerWithin)) w name
-  while ((SECONDS < deadline)); do
-    kill -0 "$pid" 2>/dev/null || return
-    for w in $(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null); do
-      name=$(xdotool getwindowname "$w" 2>/dev/null)
-      case $name in
-        *"$kTitleSuffix") echo "main $name"; return ;;
-        korTalwind)  # the message box has the program's caption; the frame, before its title, is large
-          (($(xdotool getwindowgeometry "$w" 2>/dev/null | awk -F'[ x]+' '/Geometry/ {print $3}') < 600)) &&
-            { echo "message"; return; } ;;
-      esac
-    done
-    sleep 0.1
-  done
-}
-
-exit_status() {  # waits for the program; sets status to its exit status or "hung"
-  local deadline=$((SECONDS + kExitWithin))
-  while ((SECONDS < deadline)); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"; status=$?; pid=""
-      return
-    fi
-    sleep 0.1
-  done
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""
-  status=hung
+main_title() { local w; w=$(windows $pid "$kTitleSuffix\$" | head -1) && title_of "$w"; }
+first_answer() {  # prints "main TITLE" or "message" once one shows, nothing once the program ended
+  ended $pid && return
+  local title; title=$(main_title) && { echo "main $title"; return; }
+  windows $pid "$kMessage" $kNarrow >/dev/null && echo message
 }
 
 # open_case LABEL PATH EXPECT [SHOWN]: EXPECT is "opens" (the window shows the
 # file's name, or SHOWN where the name cannot be shown as it is, File > Exit
-# then ends with 0) or "refused" (a message, then a non-zero exit once it is
+# then ends with 0) or "refused" (a message, then status 1 once it is
 # answered).
 open_case() {
-  local label=$1 path=$2 expect=$3 before after seen status started=$SECONDS
+  local label=$1 path=$2 expect=$3 before after seen started=$SECONDS
   local shown=${4:-$(basename -- "$2")}
   before=$(fingerprint "$path")
-  "$program" "$path" >"$work/program.log" 2>&1 &
-  pid=$!
-  seen=$(wait_for_window)
+  start "$program" "$path"
+  seen=$(wait_for first_answer)
   case $seen in
     "main "*)
       local title=${seen#main }
-      xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key x
-      exit_status
+      menu $pid f x; wait_exit $pid
       after=$(fingerprint "$path")
       if [ "$expect" != opens ]; then
         report FAIL "$label" "opened as '$(printable "$title")' instead of refusing"
       elif [ "$title" != "$shown$kTitleSuffix" ]; then
         report FAIL "$label" "title '$(printable "$title")' does not name the file"
-      elif [ "$status" != 0 ]; then
-        report FAIL "$label" "opened, but File > Exit gave status $status"
+      elif [ "$exit_status" != 0 ]; then
+        report FAIL "$label" "opened, but File > Exit gave status $exit_status"
       elif [ "$before" != "$after" ]; then
         report FAIL "$label" "the file changed"
       else
         report PASS "$label" "opens in $((SECONDS - started)) s, title names it, file untouched"
       fi ;;
     message)
-      xdotool key Return
-      exit_status
+      xdotool key Return; wait_exit $pid
       after=$(fingerprint "$path")
       if [ "$expect" != refused ]; then
-        report FAIL "$label" "refused with a message (status $status) instead of opening"
-      elif [ "$status" = hung ] || [ "$status" = 0 ] || ((status > 128)); then
-        report FAIL "$label" "message shown, then status $status"
+        report FAIL "$label" "refused with a message (status $exit_status) instead of opening"
+      elif [ "$exit_status" != 1 ]; then
+        report FAIL "$label" "message shown, then status $exit_status"
       elif [ "$before" != "$after" ]; then
         report FAIL "$label" "the file changed"
       else
-        report PASS "$label" "message, then exit status $status"
+        report PASS "$label" "message, then exit status 1"
       fi ;;
     *)
-      if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""
-        report FAIL "$label" "no window or message within $kAnswerWithin s (hangs)"
+      if ended $pid; then
+        wait_exit $pid; report FAIL "$label" "ended with status $exit_status before showing anything"
       else
-        wait "$pid"; status=$?; pid=""
-        report FAIL "$label" "ended with status $status before showing anything"
+        kill -9 $pid; wait_exit $pid; report FAIL "$label" "no window or message within $kt_deadline s (hangs)"
       fi ;;
   esac
 }
@@ -163,26 +129,10 @@ open_case "name not in UTF-8" "$files/latin1-"$'\xe9'".kor" opens "latin1-"$'\xe
 
 # ------------------------------------------------------------ Save As --
 
-visible_window() {  # visible_window NAME-REGEX MAX-WIDTH: first match narrower than MAX-WIDTH
-  local w width
-  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
-    width=$(xdotool getwindowgeometry "$w" 2>/dev/null | awk -F'[ x]+' '/Geometry/ {print $3}')
-    ((width < $2)) && { echo "$w"; return; }
-  done
-}
-main_title() {
-  local w
-  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name "$kTitleSuffix\$" 2>/dev/null); do
-    xdotool getwindowname "$w"; return
-  done
-}
-wait_until() {  # wait_until COMMAND...: retries for kAnswerWithin seconds, prints its output
-  local deadline=$((SECONDS + kAnswerWithin)) out
-  while ((SECONDS < deadline)); do
-    out=$("$@")
-    [ -n "$out" ] && { echo "$out"; return; }
-    sleep 0.1
-  done
+save_outcome() {  # prints "message", "ask" (replace the file?) or "titled" once one shows
+  windows $pid "$kMessage" $kNarrow >/dev/null && { echo message; return; }
+  windows $pid '^Save As$' 400 >/dev/null && { echo ask; return; }
+  no_windows $pid '^Save As$' && [ "$(main_title)" != "Untitled$kTitleSuffix" ] && echo titled
 }
 
 # save_case LABEL PATH EXPECT: a fresh Untitled document saved with File >
@@ -191,33 +141,32 @@ wait_until() {  # wait_until COMMAND...: retries for kAnswerWithin seconds, prin
 # message, the program alive and Untitled, the target and its folder as they
 # were).
 save_case() {
-  local label=$1 path=$2 expect=$3 dir before after before_list after_list box title
+  local label=$1 path=$2 expect=$3 dir before after before_list after_list outcome title
   dir=$(dirname -- "$path")
   before=$(fingerprint "$path")
   before_list=$(listing "$dir")
-  "$program" >"$work/program.log" 2>&1 &
-  pid=$!
-  if [ -z "$(wait_until main_title)" ]; then
-    report FAIL "$label" "the program did not start"; kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""; return
+  start "$program"
+  if ! wait_window $pid "$kTitleSuffix\$" >/dev/null; then
+    report FAIL "$label" "the program did not start"; kill -9 $pid; wait_exit $pid; return
   fi
-  xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key a
-  if [ -z "$(wait_until visible_window '^Save As$' 2000)" ]; then
-    report FAIL "$label" "File > Save As showed no dialog"; kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=""; return
+  if ! menu $pid f a || ! wait_window $pid '^Save As$' >/dev/null; then
+    report FAIL "$label" "File > Save As showed no dialog"; kill -9 $pid; wait_exit $pid; return
   fi
-  sleep 0.3
-  xdotool type --delay 20 -- "$path"; xdotool key Return; sleep 0.6
-  [ -n "$(visible_window '^Save As$' 600)" ] && { xdotool key alt+y; sleep 0.6; }  # replace the existing file
-  box=$(wait_until visible_window '^korTalwind$' 600)
-  [ -z "$box" ] && sleep 0.5
+  xdotool type --delay 20 -- "$path"; xdotool key Return
+  outcome=$(wait_for save_outcome)
+  if [ "$outcome" = ask ]; then  # replace the existing file
+    xdotool key alt+y
+    wait_gone $pid '^Save As$' 400 && outcome=$(wait_for save_outcome)
+  fi
   title=$(main_title)
   after=$(fingerprint "$path")
   after_list=$(listing "$dir")
-  if [ -n "$box" ]; then
-    xdotool key Return; sleep 0.4
+  if [ "$outcome" = message ]; then
+    xdotool key Return
     if [ "$expect" != refused ]; then
       report FAIL "$label" "a message instead of saving"
-    elif ! kill -0 "$pid" 2>/dev/null; then
-      report FAIL "$label" "the program ended after the message"
+    elif ! wait_gone $pid "$kMessage" $kNarrow || ended $pid; then
+      report FAIL "$label" "the message did not go, or the program ended after it"
     elif [ "$(main_title)" != "Untitled$kTitleSuffix" ]; then
       report FAIL "$label" "the document took the name although nothing was saved"
     elif [ "$before" != "$after" ] || [ "$before_list" != "$after_list" ]; then
@@ -230,9 +179,8 @@ save_case() {
   else
     report FAIL "$label" "no message; title '$(printable "$title")', target: $(printable "$after")"
   fi
-  xdotool key --clearmodifiers alt+f; sleep 0.4; xdotool key x
-  exit_status
-  [ "$status" = 0 ] || report FAIL "$label" "File > Exit afterwards gave status $status"
+  menu $pid f x; wait_exit $pid
+  [ "$exit_status" = 0 ] || report FAIL "$label" "File > Exit afterwards gave status $exit_status"
 }
 
 saves=$work/saves

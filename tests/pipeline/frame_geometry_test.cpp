@@ -65,7 +65,6 @@ TEST_F(FrameGeometryTest, InvariantsHoldOverAFlightAndForOddPictures) {
       ASSERT_LE(s.visibleCount, s.buildingCount);
       ASSERT_EQ(s.pointCount, 12 * s.visibleCount);
       ASSERT_LE(s.collisionCount, s.visibleCount);
-      for (int i = 0; i < s.pointCount; ++i) ASSERT_LE(s.polygonShade[i], 4);
       for (int i = 1; i < s.visibleCount; ++i) {
         ASSERT_LE(s.buildings[s.visibleOrder[i - 1]].distanceSq, s.buildings[s.visibleOrder[i]].distanceSq);
       }

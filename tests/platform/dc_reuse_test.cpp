@@ -2,7 +2,7 @@
 // frame allocates less, must never change what is drawn.
 #include <gtest/gtest.h>
 
-#include "platform/draw/drawing_census.h"
+#include "tests/support/drawing_census.h"
 #include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 

@@ -4,17 +4,16 @@
 // cancelling gives nothing.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
 #include "platform/window/file_dialog.h"
 #include "tests/platform/file_test_support.h"
+#include "tests/support/when_modal.h"
 
 namespace file_dialog_test {
 
@@ -22,12 +21,7 @@ namespace file_dialog_test {
 // `answer` leaves open is cancelled.
 std::optional<std::string> Prompt(FileDialogKind kind, const std::string& proposed,
                                   const std::function<void(QFileDialog*)>& answer) {
-  QTimer::singleShot(50, [answer] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr) << "no file dialog came up";
-    answer(dialog);
-    if (dialog->isVisible()) dialog->reject();
-  });
+  kt_test::WhenModalIsUp<QFileDialog>(answer);
   return PromptFileName(kind, proposed);
 }
 

@@ -3,7 +3,7 @@
 // each creation failure leaving the state the paint expects.
 #include <gtest/gtest.h>
 
-#include "platform/draw/drawing_census.h"
+#include "tests/support/drawing_census.h"
 #include "platform/draw/drawing_faults.h"
 #include "render/back_buffer.h"
 #include "tests/platform/drawing_test_support.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/core/tick_count.h"
-#include "platform/draw/drawing_census.h"
+#include "tests/support/drawing_census.h"
 #include "platform/draw/drawing_faults.h"
 #include "render/back_buffer.h"
 #include "render/frame_meter.h"

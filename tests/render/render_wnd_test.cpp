@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/core/tick_count.h"
-#include "platform/draw/drawing_census.h"
+#include "tests/support/drawing_census.h"
 #include "platform/window/window_handle.h"
 #include "platform/window/wnd_state.h"
 #include "platform/window/wnd_widget.h"

@@ -8,8 +8,10 @@
 #   tests/soak/soak.sh SECONDS [PROGRAM]     (PROGRAM: build/bin/kortalwind)
 #
 # Fails on a crash or hang, on more than 5 % memory growth after the first
-# minute (judged for runs of 2 minutes or more) and on any descriptor growth.
-# KT_SOAK_SEED repeats a run's actions; KT_SOAK_KEEP keeps its work folder.
+# minute (judged for runs of 2 minutes or more), on any descriptor growth and
+# on a picture that stops flying. The actions follow seed 1, another
+# KT_SOAK_SEED, or a fresh one with KT_SOAK_SEED=random; the seed is printed.
+# KEEP=1 keeps the work folder.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,45 +29,30 @@ readonly kWarmUp=60              # memory growth counts from here on
 readonly kJudgeGrowthFrom=120    # shorter runs report growth but are not judged by it
 readonly kMaxGrowthPercent=5
 readonly kWidth=640 kHeight=480
+readonly kPicture=400x200+100+150  # inside the view whichever bars show
 
-seed=${KT_SOAK_SEED:-$(( $(date +%s) % 32768 ))}
+source "$here/../harness.sh"
+seed=${KT_SOAK_SEED:-1}
+[ "$seed" = random ] && seed=$(($(date +%s) % 32768))
 RANDOM=$seed
-work=$(mktemp -d /tmp/kt-soak-XXXXXX)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  [ -n "${KT_SOAK_KEEP:-}" ] && echo "soak: work folder kept: $work" || rm -rf "$work"
-}
-trap cleanup EXIT
 
 log() { printf '%6ds %s\n' $((SECONDS - start)) "$*" >>"$work/actions.log"; }
-alive() { kill -0 "$pid" 2>/dev/null; }
+alive() { ! ended $pid; }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status" 2>/dev/null; }
 fd_count() { ls "/proc/$pid/fd" 2>/dev/null | wc -l; }
-visible_named() { xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -1; }
-
-focus() { timeout 3 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null; }
-menu() {  # menu KEY ITEM: open a menu with Alt and pick an item by its mnemonic
-  focus
-  xdotool key "alt+$1"; sleep 0.3
-  xdotool key "$2"; sleep 0.3
+at() { echo "at $((SECONDS - start)) s"; }
+pick() {  # pick KEY ITEM: an item of a menu, from the keyboard
+  focus "$window"
+  menu $pid "$1" "$2" || failures+=("the menu under Alt+$1 did not open or close $(at)")
 }
 
 crash=""
 failures=()
 declare -A done_count=()
 
-"$program" -geometry "${kWidth}x${kHeight}+0+0" >"$work/program.log" 2>&1 &
-pid=$!
+start "$program" -geometry "${kWidth}x${kHeight}+0+0"
 start=$SECONDS
-window=""
-for _ in $(seq 100); do
-  window=$(visible_named 'korTalwind')
-  [ -n "$window" ] && break
-  alive || break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "soak: the main window never appeared" >&2; cat "$work/program.log" >&2; exit 1; }
+window=$(wait_window $pid ' - korTalwind$') || { echo "soak: the main window never appeared" >&2; cat "$work/program.log" >&2; exit 1; }
 echo "soak: $seconds s, seed $seed, pid $pid, window $window"
 
 small=no
@@ -83,56 +70,50 @@ act() {
       fi
       done_count[resize]=$((${done_count[resize]:-0} + 1)) ;;
     4)
-      menu h a; sleep 0.5
-      local about; about=$(visible_named '^About korTalwind')
-      if [ -z "$about" ]; then
-        failures+=("About did not open at $((SECONDS - start)) s"); log "about missing"
+      pick h a
+      if ! wait_window $pid '^About korTalwind$' >/dev/null; then
+        failures+=("About did not open $(at)"); log "about missing"
         return
       fi
-      xdotool key Escape; sleep 0.4
-      [ -n "$(visible_named '^About korTalwind')" ] && { xdotool key Return; sleep 0.4; }
-      [ -n "$(visible_named '^About korTalwind')" ] && failures+=("About did not close at $((SECONDS - start)) s")
+      xdotool key Escape
+      wait_gone $pid '^About korTalwind$' || failures+=("Escape did not close About $(at)")
       log about; done_count[about]=$((${done_count[about]:-0} + 1)) ;;
     5)
-      focus; xdotool key ctrl+n; log "file new"; done_count[new]=$((${done_count[new]:-0} + 1)) ;;
+      focus "$window"; xdotool key ctrl+n; log "file new"; done_count[new]=$((${done_count[new]:-0} + 1)) ;;
     6)
-      menu v t; log "toolbar"; done_count[toolbar]=$((${done_count[toolbar]:-0} + 1)) ;;
+      pick v t; log "toolbar"; done_count[toolbar]=$((${done_count[toolbar]:-0} + 1)) ;;
     7)
-      menu v s; log "status bar"; done_count[statusbar]=$((${done_count[statusbar]:-0} + 1)) ;;
-    *)
-      sleep 0.5 ;;  # let it fly undisturbed
+      pick v s; log "status bar"; done_count[statusbar]=$((${done_count[statusbar]:-0} + 1)) ;;
+    *)  # let it fly undisturbed until the picture moves
+      [ $small = yes ] || wait_change $kPicture || failures+=("the picture stood still $(at)")
+      log fly; done_count[fly]=$((${done_count[fly]:-0} + 1)) ;;
   esac
 }
 
 next_sample=0
 while ((SECONDS - start < seconds)); do
   if ! alive; then
-    wait "$pid"; crash="exited with status $? at $((SECONDS - start)) s"; pid=""
+    wait_exit $pid; crash="exited with status $exit_status $(at)"
     break
   fi
   if ((SECONDS - start >= next_sample)); then
     # Sample in a quiet state: no dialog open, the window at its normal size.
     [ $small = yes ] && { xdotool windowsize "$window" $kWidth $kHeight; small=no; }
-    sleep 0.3
     echo "$((SECONDS - start)) $(rss_kb) $(fd_count)" >>"$work/samples.txt"
     next_sample=$((next_sample + kSampleEvery))
   fi
   act
-  sleep "0.$((RANDOM % 4))"
 done
 
 # A clean exit through File > Exit, with the window back at its size.
 exit_status=""
 if [ -z "$crash" ] && alive; then
   xdotool windowsize "$window" $kWidth $kHeight
-  sleep 0.3
-  menu f x
-  for _ in $(seq 50); do alive || break; sleep 0.1; done
-  if alive; then
+  pick f x
+  if ! wait_exit $pid; then
     failures+=("File > Exit did not end the program")
-  else
-    wait "$pid"; exit_status=$?; pid=""
-    ((exit_status == 0)) || crash="exited with status $exit_status on File > Exit"
+  elif ((exit_status != 0)); then
+    crash="exited with status $exit_status on File > Exit"
   fi
 fi
 
@@ -167,7 +148,7 @@ fi
 [ -n "$crash" ] && failures+=("crash: $crash")
 
 actions=""
-for k in click resize about new toolbar statusbar; do actions+=" $k ${done_count[$k]:-0},"; done
+for k in click resize about new toolbar statusbar fly; do actions+=" $k ${done_count[$k]:-0},"; done
 echo "soak summary"
 echo "  duration:      $((SECONDS - start)) s of $seconds s, seed $seed"
 echo "  actions:      ${actions%,}"

@@ -1,5 +1,5 @@
 #pragma once
-// How many drawing objects exist right now, so tests can see that what was
+// For tests: how many drawing objects exist right now, to see that what was
 // made is freed exactly once. A memory context counts its own default
 // bitmap; the default pen and brush are stock objects that every context
 // shares, made once at start-up.

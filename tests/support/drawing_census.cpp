@@ -1,4 +1,4 @@
-#include "platform/draw/drawing_census.h"
+#include "tests/support/drawing_census.h"
 
 #include "platform/draw/device_context.h"
 
