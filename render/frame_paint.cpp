@@ -45,22 +45,29 @@ void ComposeFrame(CDC& back, const Rect& clientRect, CPen& outline, ShadeBrushes
   back.SelectObject(oldBrush);
 }
 
+// By index, 0 first: an array would destroy them last first.
+void DeleteBrushes(ShadeBrushes& brushes) {
+  for (CBrush& b : brushes) b.DeleteObject();
+}
+
 }  // namespace
 
 void PaintFrame(CPaintDC& dc, const Rect& clientRect) {
   CPen outline(PS_SOLID, 1, kOutlineColor);
-  {
-    ShadeBrushes brushes;
-    for (std::size_t i = 0; i < brushes.size(); ++i) brushes[i].CreateSolidBrush(shadeColors[i]);
-    // A pen or brush that could not be made abandons the paint, uncounted.
-    if (!outline.GetSafeHandle()) return;
-    for (const CBrush& b : brushes)
-      if (!b.GetSafeHandle()) return;
+  ShadeBrushes brushes;
+  for (std::size_t i = 0; i < brushes.size(); ++i) brushes[i].CreateSolidBrush(shadeColors[i]);
+  // A pen or brush that could not be made abandons the paint, uncounted.
+  bool made = outline.GetSafeHandle() != nullptr;
+  for (const CBrush& b : brushes) made = made && b.GetSafeHandle() != nullptr;
+  if (!made) {
+    DeleteBrushes(brushes);
+    return;
+  }
 
-    if (CDC* back = AcquireBackBuffer(dc, clientRect)) {
-      ComposeFrame(*back, clientRect, outline, brushes);
-      dc.BitBlt(0, 0, clientRect.Width(), clientRect.Height(), back, 0, 0, SRCCOPY);
-    }
-  }  // brushes deleted, then the paint counts, then the pen goes
+  if (CDC* back = AcquireBackBuffer(dc, clientRect)) {
+    ComposeFrame(*back, clientRect, outline, brushes);
+    dc.BitBlt(0, 0, clientRect.Width(), clientRect.Height(), back, 0, 0, SRCCOPY);
+  }
+  DeleteBrushes(brushes);
   CountPaintForMeter();
-}
+}  // the pen goes last

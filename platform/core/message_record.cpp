@@ -18,6 +18,8 @@ UINT MessageOf(const QEvent* event) {
       return WM_MOUSEMOVE;
     case QEvent::MouseButtonPress:
       return WM_LBUTTONDOWN;
+    case QEvent::MouseButtonDblClick:
+      return WM_LBUTTONDBLCLK;
     case QEvent::KeyPress:
       return WM_KEYDOWN;
     case QEvent::Resize:

@@ -19,6 +19,8 @@ inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_SYSTIMER = 0x0118;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
+// The second press of a double-click, in place of a second WM_LBUTTONDOWN.
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_USER = 0x0400;
 // Puts a text in a frame's message pane: lParam a text, or, when it is 0,
 // wParam the id of a string (AFX_IDS_IDLEMESSAGE for "Ready").

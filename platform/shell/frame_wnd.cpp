@@ -18,6 +18,7 @@
 #include "platform/window/status_bar.h"
 #include "platform/window/status_tip_filter.h"
 #include "platform/window/tool_bar.h"
+#include "platform/window/tracking_loop.h"
 #include "platform/window/wnd_state.h"
 #include "res/doc_string_field.h"
 #include "res/string_table.h"
@@ -68,6 +69,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateCon
     LoadMenuBar(window, m_hWnd, resourceId);
     LoadAccelerators(window, m_hWnd, resourceId);
     RouteStatusTips(window, m_hWnd);
+    EnableTrackingLoops();  // open menus and toolbar drags hold the application's loop
   }
   return TRUE;
 }

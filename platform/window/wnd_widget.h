@@ -64,6 +64,9 @@ class ForwardingWidget : public Base, public WidgetHost {
       case WM_PAINT: Base::paintEvent(static_cast<QPaintEvent*>(current_)); return true;
       case WM_SIZE: Base::resizeEvent(static_cast<QResizeEvent*>(current_)); return true;
       case WM_LBUTTONDOWN: Base::mousePressEvent(static_cast<QMouseEvent*>(current_)); return true;
+      // What the toolkit does with a press; its own double-click handler
+      // would only come back here as a second WM_LBUTTONDOWN.
+      case WM_LBUTTONDBLCLK: Base::mousePressEvent(static_cast<QMouseEvent*>(current_)); return true;
       default: return false;
     }
   }
@@ -87,6 +90,15 @@ class ForwardingWidget : public Base, public WidgetHost {
     Scope scope(this, event, WM_LBUTTONDOWN);
     const QPoint at = event->position().toPoint();
     Send(WM_LBUTTONDOWN, MouseKeyFlags(event), MAKELPARAM(at.x(), at.y()));
+  }
+
+  // Every window class of the framework asks for double-clicks: the second
+  // press arrives as WM_LBUTTONDBLCLK, which a window may leave unhandled.
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (hwnd == nullptr || event->button() != Qt::LeftButton) return Base::mouseDoubleClickEvent(event);
+    Scope scope(this, event, WM_LBUTTONDBLCLK);
+    const QPoint at = event->position().toPoint();
+    Send(WM_LBUTTONDBLCLK, MouseKeyFlags(event), MAKELPARAM(at.x(), at.y()));
   }
 
   // The window decides: its WM_CLOSE default destroys it.

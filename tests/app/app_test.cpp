@@ -1,24 +1,30 @@
 // Start-up as a user meets it: the single-document window with its bars and
-// caption, the sockets failure path, command routing, and the About box's
-// own modal loop.
+// caption, the sockets failure path, command routing, and the loops that
+// hold the application's own: the About box, open menus, a toolbar drag.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/about_dialog.h"
 #include "app/kor_talwind_app.h"
 #include "app/kor_talwind_view.h"
+#include "pipeline/place_camera.h"
 #include "platform/core/afx_init.h"
 #include "platform/core/message_loop.h"
+#include "platform/core/tick_count.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/window/message_box.h"
@@ -45,6 +51,7 @@ class AppTest : public ::testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetMessageBoxHandler({});
     SetSocketInitFailsForTesting(false);
+    SetTickCountSource({});
   }
   CKorTalwindApp app;
   std::vector<std::string> boxes;
@@ -157,5 +164,107 @@ TEST_F(AppTest, ClosingTheWindowEndsTheAnimatedRunWithStatus0) {
   EXPECT_EQ(app.m_pMainWnd, nullptr);
   EXPECT_EQ(Scene().activeView, nullptr);
 }
+
+bool CameraAt(std::uint32_t tick) {
+  Camera expected = Scene().camera;
+  PlaceCamera(tick, expected);
+  const Camera& c = Scene().camera;
+  return c.x == expected.x && c.y == expected.y && c.altitude == expected.altitude;
+}
+
+// Something that holds the application's loop, and what lets it go.
+struct Hold {
+  const char* name;
+  std::function<void(QMainWindow*)> begin;
+  std::function<void(QMainWindow*)> end;
+};
+
+void PrintTo(const Hold& hold, std::ostream* out) { *out << hold.name; }
+
+void ClosePopup(QMainWindow*) {
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+// A point on the toolbar's handle (not its edge), in the frame's coordinates.
+QPoint ToolBarHandle(QMainWindow* window) {
+  QToolBar* bar = window->findChild<QToolBar*>();
+  return bar->mapTo(window, QPoint(5, bar->height() / 2));
+}
+
+// The real loop on a stopped clock: once the picture shows the start time,
+// the hold begins and the clock jumps far ahead. While it lasts the camera
+// must not move; once it ends, the next step shows the new time.
+void ExpectHeldUntilReleased(CKorTalwindApp& app, const Hold& hold) {
+  // A frame destroyed by an earlier test left its quit message behind.
+  MSG stale;
+  while (PeekMessage(&stale, nullptr, 0, 0, PM_NOREMOVE) && GetAndDispatchMessage(&stale)) {
+  }
+  std::uint32_t now = 5000;
+  SetTickCountSource([&now] { return now; });
+  ASSERT_TRUE(app.InitInstance());
+  auto* window = qobject_cast<QMainWindow*>(WidgetOf(app.m_pMainWnd));
+  enum class Phase { starting, held, released, done } phase = Phase::starting;
+  int heldPolls = 0;
+  int movesWhileHeld = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    switch (phase) {
+      case Phase::starting:
+        if (!CameraAt(now)) return;
+        phase = Phase::held;
+        // A menu's context loop blocks: begin from a call of its own.
+        QTimer::singleShot(0, [&] {
+          now += 100000;
+          hold.begin(window);
+        });
+        return;
+      case Phase::held:
+        movesWhileHeld += CameraAt(now) ? 1 : 0;
+        if (++heldPolls < 20) return;
+        phase = Phase::released;
+        hold.end(window);
+        return;
+      case Phase::released:
+        if (!CameraAt(now)) return;
+        phase = Phase::done;
+        PostQuitMessage(0);
+        return;
+      case Phase::done:
+        return;
+    }
+  });
+  poll.start(10);
+  QTimer guard;  // a hold that never ends fails the test instead of hanging it
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    ClosePopup(nullptr);
+    PostQuitMessage(99);
+  });
+  guard.start(10000);
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(phase, Phase::done);
+  EXPECT_EQ(movesWhileHeld, 0);
+}
+
+class HoldTest : public AppTest, public ::testing::WithParamInterface<Hold> {};
+
+TEST_P(HoldTest, PictureStandsStillUntilTheHoldEnds) { ExpectHeldUntilReleased(app, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    MenusAndDrags, HoldTest,
+    ::testing::Values(
+        Hold{"MenuBarDropDown",
+             [](QMainWindow* w) { w->menuBar()->setActiveAction(w->menuBar()->actions().front()); }, ClosePopup},
+        Hold{"ToolBarContextMenu",
+             [](QMainWindow* w) {
+               QToolBar* bar = w->findChild<QToolBar*>();
+               QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), bar->mapToGlobal(QPoint(2, 2)));
+               QApplication::sendEvent(bar, &event);
+             },
+             ClosePopup},
+        Hold{"ToolBarDrag",
+             [](QMainWindow* w) { QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); },
+             [](QMainWindow* w) { QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); }}),
+    [](const ::testing::TestParamInfo<Hold>& info) { return std::string(info.param.name); });
 
 }  // namespace

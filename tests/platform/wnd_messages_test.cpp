@@ -1,10 +1,12 @@
 // Windows on the message layer: maps chain to their base, Default reaches
 // the default processing, creation can be refused, and the toolkit's
-// events arrive as the messages the program binds.
+// events arrive as the messages the program binds (a double-click's second
+// press as a double-click).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -64,6 +66,11 @@ class DerivedWnd : public BaseWnd {
   void OnLButtonDown(UINT flags, Point point) {
     journal.push_back("click " + std::to_string(flags) + " at " + std::to_string(point.x) + "," + std::to_string(point.y));
     defaultResult = Default();
+  }
+  // Bound by no map: seen on its way to the default processing.
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_LBUTTONDBLCLK) journal.push_back("double-click " + std::to_string(wParam));
+    return BaseWnd::WindowProc(message, wParam, lParam);
   }
 
   DECLARE_MESSAGE_MAP()
@@ -186,6 +193,21 @@ TEST_F(WndTest, LeftPressArrivesWithKeyFlagsAndPointAndDefaultRunsTheToolkit) {
   journal.clear();
   QApplication::sendEvent(widget, &right);
   EXPECT_TRUE(journal.empty());
+}
+
+TEST_F(WndTest, SecondPressOfADoubleClickArrivesAsADoubleClickAndSlowClicksAsTwoPresses) {
+  DerivedWnd child;
+  ASSERT_TRUE(child.Create(nullptr, "c", WS_CHILD | WS_VISIBLE, Rect{0, 0, 50, 40}, &parent, 1));
+  QWindow* window = WidgetOf(&parent)->windowHandle();
+  ASSERT_NE(window, nullptr);
+  journal.clear();
+  // The toolkit's clock of mouse events: a double-click's presses fall
+  // within the interval, and each click ends it.
+  QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(5, 6));
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(5, 6));
+  const std::string press = "click " + std::to_string(MK_LBUTTON) + " at 5,6";
+  std::erase(journal, "paint");  // the window may repaint in between
+  EXPECT_EQ(journal, (std::vector<std::string>{press, "double-click " + std::to_string(MK_LBUTTON), press}));
 }
 
 TEST_F(WndTest, DestroyTellsParentsFirstAndFreesChildrenFirst) {

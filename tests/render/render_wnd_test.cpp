@@ -1,5 +1,5 @@
 // The render window: the first city on creation, a reseeded city on each
-// click shown only from the next step, steps that follow the clock and ask
+// click (none on a double-click's second press) shown only from the next step, steps that follow the clock and ask
 // for one erase-free repaint, and a back buffer freed exactly once.
 #include <gtest/gtest.h>
 
@@ -79,6 +79,9 @@ TEST_F(RenderWndTest, ClicksAtTheSameTickGiveTheSameCityAndNeverContinueTheSeque
   const std::vector<Building> afterClick = Buildings();
   EXPECT_FALSE(SameCity(first, afterClick));
   Click();  // same tick: reseeded, not continued
+  EXPECT_TRUE(SameCity(afterClick, Buildings()));
+  tick = 123500;
+  render.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));  // a double-click builds no second city
   EXPECT_TRUE(SameCity(afterClick, Buildings()));
   tick = 123457;
   Click();

@@ -1,0 +1,21 @@
+# Fails unless every target listed in OPTIONS_FILE compiles with fused
+# multiply-adds off: the last -ffp-contract= among its options must be "off".
+#   cmake -DOPTIONS_FILE=<file of "target: options" lines> -P fp_contract_check.cmake
+file(STRINGS ${OPTIONS_FILE} lines)
+if(NOT lines)
+  message(FATAL_ERROR "no targets listed in ${OPTIONS_FILE}")
+endif()
+set(failed "")
+foreach(line IN LISTS lines)
+  string(REGEX MATCH "^[^:]+" target "${line}")
+  string(REGEX MATCHALL "-ffp-contract=[a-z]+" settings "${line}")
+  list(POP_BACK settings last)
+  if(NOT last STREQUAL "-ffp-contract=off")
+    list(APPEND failed "${target} (${last})")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "compiled with fused multiply-add allowed: ${failed}")
+endif()
+list(LENGTH lines count)
+message(STATUS "${count} targets compile with -ffp-contract=off")
