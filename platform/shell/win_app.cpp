@@ -17,7 +17,7 @@
 #include "platform/window/cmd_ui.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/main_wnd.h"
-#include "platform/window/wnd_state.h"
+#include "platform/window/wnd.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 

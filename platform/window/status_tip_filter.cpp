@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QStatusTipEvent>
 
+#include "platform/window/wnd.h"
 #include "res/resource.h"
 
 namespace {
