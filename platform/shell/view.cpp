@@ -15,11 +15,7 @@ CView::~CView() {
   if (m_pDocument != nullptr) m_pDocument->RemoveView(this);
 }
 
-CWnd* CView::GetParentFrame() const {
-  CWnd* top = GetParent();
-  while (top != nullptr && top->GetParent() != nullptr) top = top->GetParent();
-  return top;
-}
+CWnd* CView::GetParentFrame() const { return GetTopLevelParent(); }
 
 void CView::OnDocumentTitleChanged() {
   if (CWnd* frame = GetParentFrame()) frame->SendMessage(WM_UPDATEFRAMETITLE);

@@ -14,11 +14,7 @@ bool CControlBar::IsVisibleStyle() const {
   return widget != nullptr && !widget->isHidden();
 }
 
-CWnd* CControlBar::GetOwnerFrame() const {
-  CWnd* top = GetParent();
-  while (top != nullptr && top->GetParent() != nullptr) top = top->GetParent();
-  return top;
-}
+CWnd* CControlBar::GetOwnerFrame() const { return GetTopLevelParent(); }
 
 void CControlBar::OnIdleUpdateCmdUI() {
   if (CWnd* frame = GetOwnerFrame()) OnUpdateCmdUI(frame, TRUE);

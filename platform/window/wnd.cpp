@@ -264,4 +264,10 @@ std::string CWnd::GetWindowText() const {
 
 CWnd* CWnd::GetParent() const { return m_hWnd ? m_state->parent : nullptr; }
 
+CWnd* CWnd::GetTopLevelParent() const {
+  CWnd* top = GetParent();
+  while (top != nullptr && top->GetParent() != nullptr) top = top->GetParent();
+  return top;
+}
+
 UINT CWnd::GetDlgCtrlID() const { return m_hWnd ? m_state->id : 0; }

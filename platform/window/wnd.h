@@ -53,6 +53,8 @@ class CWnd : public CCmdTarget {
   void SetWindowText(const std::string& text);
   std::string GetWindowText() const;
   CWnd* GetParent() const;
+  // The outermost window above this one (a frame for its bars and views), or null.
+  CWnd* GetTopLevelParent() const;
   UINT GetDlgCtrlID() const;
 
   // The toolkit widget a window of this class stands on.
