@@ -41,11 +41,12 @@ struct RasterTarget {
 
 // The one run fill: count > 0 pixels from first on. The C library's
 // wide-character fill is its vectorised 32-bit fill; a plain loop stores one
-// pixel at a time, and a call costs more than a single pixel.
+// pixel at a time, and for a few pixels a call costs more than the stores.
 inline void FillRun(std::uint32_t* first, std::ptrdiff_t count, std::uint32_t color) {
   static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "runs are filled as wide characters");
-  if (count == 1) {
-    *first = color;
+  constexpr std::ptrdiff_t kStoredOneByOne = 8;
+  if (count <= kStoredOneByOne) {
+    for (std::ptrdiff_t i = 0; i < count; ++i) first[i] = color;
   } else {
     std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(color), std::size_t(count));
   }

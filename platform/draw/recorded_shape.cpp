@@ -89,11 +89,24 @@ bool AllCovered(const Band& band, int left, int right, int top, int bottom) {
   std::uint64_t* word =
       band.covered + std::size_t(y - band.top) * band.wordsPerRow + std::size_t(from / kWordBits);
   std::uint32_t* line = band.target.RowStart(y);
+  if (to - from == 1) {  // half of all spans: an outline pixel
+    const std::uint64_t bit = std::uint64_t(1) << (from % kWordBits);
+    if (*word & bit) return;
+    *word |= bit;
+    line[from] = color;
+    --band.open;
+    return;
+  }
   if (from / kWordBits == (to - 1) / kWordBits) {  // most spans: outline pixels, short fills
     const int base = from - from % kWordBits;
     const std::uint64_t bits = BitRange(from - base, to - base);
     std::uint64_t open = bits & ~*word;
     *word |= bits;
+    if (open == bits) {  // the usual case: nothing nearer there
+      FillRun(line + from, to - from, color);
+      band.open -= to - from;
+      return;
+    }
     while (open) {
       const int first = std::countr_zero(open);
       const int length = std::countr_one(open >> first);
@@ -104,14 +117,14 @@ bool AllCovered(const Band& band, int left, int right, int top, int bottom) {
     return;
   }
   PendingRun run{line, color};
-  const auto take = [&](int base, std::uint64_t bits) __attribute__((always_inline)) {
+  // Bits low <= b < high of the word for columns base .. base + 63.
+  const auto take = [&](int base, int low, int high) __attribute__((always_inline)) {
+    const std::uint64_t bits = BitRange(low, high);
     std::uint64_t open = bits & ~*word;
     *word++ |= bits;
     if (open == bits) {
-      const int first = std::countr_zero(bits);
-      const int length = std::popcount(bits);
-      run.Add(base + first, base + first + length);
-      band.open -= length;
+      run.Add(base + low, base + high);
+      band.open -= high - low;
       return;
     }
     while (open) {
@@ -125,16 +138,16 @@ bool AllCovered(const Band& band, int left, int right, int top, int bottom) {
   // A partial word at each end, whole words between: a fill across the
   // picture mostly finds words covered whole, and skips them at one compare.
   int base = from - from % kWordBits;
-  take(base, BitRange(from - base, kWordBits));
+  take(base, from - base, kWordBits);
   const int lastBase = (to - 1) - (to - 1) % kWordBits;
   for (base += kWordBits; base < lastBase; base += kWordBits) {
     if (*word == ~std::uint64_t(0)) {
       ++word;
       continue;
     }
-    take(base, ~std::uint64_t(0));
+    take(base, 0, kWordBits);
   }
-  take(lastBase, BitRange(0, to - lastBase));
+  take(lastBase, 0, to - lastBase);
   run.Flush();
 }
 
