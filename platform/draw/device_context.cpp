@@ -191,8 +191,15 @@ bool DeviceContext::WritableArea(PixelRows& rows, QPoint& offset, QRect& area) {
   QPaintDevice* target = p && p->paintEngine() ? p->paintEngine()->paintDevice() : nullptr;
   if (!target || target->devType() != QInternal::Image) return false;
   auto* image = static_cast<QImage*>(target);
-  // A shared image would be copied by the first write, away from the painter.
-  if (image->format() != QImage::Format_RGB32 || !image->isDetached()) return false;
+  // Opaque 32-bit pixels read the same in all three formats (a window's
+  // backing store is often premultiplied). A shared image would be copied by
+  // the first write, away from the painter.
+  const QImage::Format format = image->format();
+  if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied) ||
+      !image->isDetached()) {
+    return false;
+  }
   const QTransform& toDevice = p->deviceTransform();
   if (toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::trunc(toDevice.dx()) ||
       toDevice.dy() != std::trunc(toDevice.dy())) {

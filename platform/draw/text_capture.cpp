@@ -44,6 +44,7 @@ bool TextCapture::Grow(int width, int height) {
   // As every surface draws: no blending, so a pixel is ink or it is not.
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
   painter_.setFont(SurfaceFont());
+  painter_.setPen(QColor::fromRgb(kInk));
   return true;
 }
 
@@ -58,7 +59,6 @@ void TextCapture::Draw(const QRect& area) {
   // Ink the layout puts outside area lands in the rest of the scratch
   // picture, which is never read.
   painter_.fillRect(QRect(QPoint(0, 0), area.size()), QColor::fromRgb(kBlank));
-  painter_.setPen(QColor::fromRgb(kInk));
   painter_.drawText(box_.translated(-area.topLeft()), flags_, line_);
   for (int y = 0; y < area.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(scratch_.constScanLine(y));
