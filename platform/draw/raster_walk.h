@@ -218,18 +218,19 @@ void WalkLineRuns(int left, int right, int top, int bottom, Point a, Point b, Ru
     }
     return;
   }
-  // Along x: the steps on one row make one run.
-  std::int64_t runStart = major;
-  for (std::int64_t i = 0; i < line.count; ++i) {
-    rem += line.twoM;
-    const bool carry = rem >= line.twoN;
-    if (carry || i + 1 == line.count) {
-      run(int(minor), int(std::min(runStart, major)), int(std::max(runStart, major)) + 1);
-      if (carry) rem -= line.twoN;
-      minor += line.minorStep;
-      runStart = major + line.majorStep;
-    }
-    major += line.majorStep;
+  // Along x: the steps on one row make one run, and how many they are comes
+  // from one division rather than a step at a time: the row ends with the
+  // step whose remainder reaches twoN.
+  for (std::int64_t remaining = line.count; remaining > 0;) {
+    const std::int64_t steps =
+        line.twoM == 0 ? remaining : std::min(remaining, (line.twoN - rem + line.twoM - 1) / line.twoM);
+    const std::int64_t last = major + (steps - 1) * line.majorStep;
+    run(int(minor), int(std::min(major, last)), int(std::max(major, last)) + 1);
+    rem += steps * line.twoM;
+    if (rem >= line.twoN) rem -= line.twoN;
+    minor += line.minorStep;
+    major = last + line.majorStep;
+    remaining -= steps;
   }
 }
 
