@@ -51,8 +51,11 @@ bool TextCapture::Grow(int width, int height) {
 void TextCapture::Draw(const QRect& area) {
   runs_.clear();
   if (area.isEmpty()) return;
+  // With room to spare: a line a few digits longer does not begin the
+  // painter again, which allocates.
   if ((scratch_.width() < area.width() || scratch_.height() < area.height()) &&
-      !Grow(std::max(scratch_.width(), area.width()), std::max(scratch_.height(), area.height()))) {
+      !Grow(std::max(scratch_.width(), area.width() + area.width() / 2),
+            std::max(scratch_.height(), area.height() + area.height() / 2))) {
     box_ = QRect();  // not kept: tried again next time
     return;
   }
