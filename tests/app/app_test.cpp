@@ -24,6 +24,7 @@
 #include "pipeline/place_camera.h"
 #include "platform/core/afx_init.h"
 #include "platform/core/message_loop.h"
+#include "platform/core/standard_ids.h"
 #include "platform/core/tick_count.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
@@ -31,7 +32,6 @@
 #include "platform/window/tracking_loop.h"
 #include "platform/window/window_handle.h"
 #include "platform/window/wnd_state.h"
-#include "res/resource.h"
 #include "scene/scene_store.h"
 #include "tests/support/when_modal.h"
 

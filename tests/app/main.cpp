@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "res/program_resources.h"
+
 namespace {
 int argCount = 0;
 char** args = nullptr;
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
   argCount = argc;
   args = argv;
   ReplaceApplication();
+  AfxSetResourceTables(ProgramResources());  // as the program's application object does
   const int status = RUN_ALL_TESTS();
   application.reset();
   return status;
