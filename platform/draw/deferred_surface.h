@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/geometry.h"
 #include "platform/draw/recorded_shape.h"
 #include "platform/draw/text_capture.h"
-#include "scene/geometry.h"
 
 class DeferredSurface {
  public:

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "base/geometry.h"
 #include "platform/draw/raster_polygon.h"
 #include "platform/draw/text_capture.h"
-#include "scene/geometry.h"
 
 // One fill, polygon or line of glyphs as it was drawn.
 struct RecordedShape {
