@@ -2,7 +2,8 @@
 # A frame the saver shows is the exporter's picture of the same city, tick
 # and size, pixel for pixel: with --fps the whole picture (both carry the
 # statistics line at 0), without it everything below the line, where the
-# saver shows no text. The tick is fixed through KORTALWIND_SAVER_TICK.
+# saver shows no text. The tick is fixed through KORTALWIND_SAVER_TICK. With
+# --new-city the next city is the one a click builds: seeded with the tick.
 #   pixels_test.sh SAVER EXPORTER
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
@@ -10,7 +11,8 @@ saver=$(realpath -- "$1")
 exporter=$(realpath -- "$2")
 readonly kSeed=20261208 kLineHeight=20 kYellow='#FFFF00'
 
-shows() {  # shows SIZE TICK [--fps]: starts the saver at 0,0 and waits for its window
+shows() {  # shows SIZE TICK [OPTIONS]: starts the saver at 0,0 and waits for its window
+  # shellcheck disable=SC2086  # the options are words
   KORTALWIND_SAVER_TICK=$2 start "$saver" --seed $kSeed --new-city 0 --geometry "$1+0+0" ${3:-}
   wait_window $pid '^korTalwind$' >/dev/null || fail "no window at $1"
 }
@@ -35,4 +37,8 @@ for size in 640x480 333x201; do
   convert "$work/line.png" -format %c histogram:info:- | grep -qi "$kYellow" && fail "the line shows without --fps"
   stop
 done
+"$exporter" png --tick $tick --size $size --seed $tick --out "$work/next-city.png" || fail "the exporter failed"
+shows $size $tick "--fps --new-city 1"
+wait_looks "$work/next-city.png" "$size+0+0" || fail "--new-city 1 did not build the next city"
+stop
 echo "ok: $checked frames with the line and 2 without equal the exporter's"
