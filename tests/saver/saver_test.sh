@@ -23,10 +23,22 @@ filled() {
 no_x_errors() { ! grep -E 'XCB error|X Error|BadWindow|BadDrawable' "$work/program.log"; }
 
 # 5. Bad input: one line on stderr, status 2, and not one window made on the
-# server meanwhile (a client watching the root window would see its creation).
+# server meanwhile. A client watching the root window counts the windows made:
+# the host of part 2 before the bad input and a second copy of it after, and
+# nothing between them.
 stdbuf -oL xev -root -event substructure >"$work/created.log" 2>&1 &
 watcher=$!
 kt_pids+=("$watcher")
+made() { (($(grep -c CreateNotify "$work/created.log") == $1)); }
+host_window() {  # host_window NAME: an X client's window; sets host and host_client
+  xmessage -geometry 400x300+0+0 -name "$1" "$1" >/dev/null 2>&1 &
+  host_client=$!
+  kt_pids+=("$host_client")
+  host=$(wait_for xdotool search --name "^$1\$") || fail "the window $1 never appeared"
+}
+host_window kt-host
+wait_for grep -q CreateNotify "$work/created.log" >/dev/null || fail "the window watcher saw nothing"
+per_host=$(grep -c CreateNotify "$work/created.log")
 refused() {  # refused [VAR=VALUE]... -- ARG...
   local vars=()
   while [ "$1" != -- ]; do vars+=("$1"); shift; done
@@ -45,19 +57,16 @@ for args in --bogus extra -fps=1 "--speed 11" "--speed 0.05" "--speed nan" "--de
 done
 refused XSCREENSAVER_WINDOW=0xzz -- --root
 refused XSCREENSAVER_WINDOW=123456789 -- -root
-refused DISPLAY= -- --window-id 0x400001
-grep -q CreateNotify "$work/created.log" && fail "bad input made a window first: $(grep -m1 CreateNotify "$work/created.log")"
+refused DISPLAY= -- --window-id "$host"
+first_host=$host first_client=$host_client
+host_window kt-after-bad-input
+wait_for made $((2 * per_host)) || fail "bad input made windows: $(grep -c CreateNotify "$work/created.log") made, not $((2 * per_host))"
+kill "$watcher" "$host_client"
+host=$first_host host_client=$first_client
 
 # 2. Inside a window another client made, resized three times down to 1 x 1:
 # each size shows the exporter's picture for that size (the tick held still),
 # so the saver followed the size; the window destroyed, the saver ends with 0.
-xmessage -geometry 400x300+0+0 -name kt-host kt-host >/dev/null 2>&1 &
-host_client=$!
-kt_pids+=("$host_client")
-host=$(wait_for xdotool search --name '^kt-host$') || fail "the host window never appeared"
-# The watcher sees this one: it would have seen the saver's.
-wait_for grep -q CreateNotify "$work/created.log" || fail "the window watcher saw nothing"
-kill "$watcher"
 readonly kTick=654321 kSeed=17
 KORTALWIND_SAVER_TICK=$kTick start "$saver" --window-id "$host" --seed $kSeed --fps; inside=$pid
 interior() {  # the host's inside, as WxH+X+Y on the screen (its corner is its border's)
