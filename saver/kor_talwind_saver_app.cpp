@@ -4,6 +4,7 @@
 
 #include "platform/core/tick_count.h"
 #include "platform/window/main_wnd.h"
+#include "res/program_resources.h"
 #include "scene/city_generator.h"
 #include "scene/crt_random.h"
 #include "scene/scene_store.h"
@@ -14,6 +15,14 @@ namespace {
 constexpr const char* kFixedTickVariable = "KORTALWIND_SAVER_TICK";
 constexpr std::uint32_t kMsPerSecond = 1000;
 
+// Of the program's resources the saver uses its title and its version.
+ResourceTables SaverResources() {
+  ResourceTables used;
+  used.strings = ProgramStrings();
+  used.version = &ProgramVersion();
+  return used;
+}
+
 void FixClockWhenAsked() {
   const char* fixed = std::getenv(kFixedTickVariable);
   if (fixed == nullptr) return;
@@ -22,6 +31,8 @@ void FixClockWhenAsked() {
 }
 
 }  // namespace
+
+CKorTalwindSaverApp::CKorTalwindSaverApp() { AfxSetResourceTables(SaverResources()); }
 
 BOOL CKorTalwindSaverApp::InitInstance() {
   FixClockWhenAsked();

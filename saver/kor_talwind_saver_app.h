@@ -11,6 +11,8 @@
 
 class CKorTalwindSaverApp : public CSaverApp {
  public:
+  CKorTalwindSaverApp();
+
   SaverOptions m_options;  // set before the toolkit starts
 
   BOOL InitInstance() override;
