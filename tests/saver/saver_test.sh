@@ -26,9 +26,12 @@ no_x_errors() { ! grep -E 'XCB error|X Error|BadWindow|BadDrawable' "$kt_work/pr
 # server meanwhile. A client watching the root window counts the windows made:
 # the host of part 2 before the bad input and a second copy of it after, and
 # nothing between them.
-stdbuf -oL xev -root -event substructure >"$kt_work/created.log" 2>&1 &
+stdbuf -oL xev -root -event substructure -event property >"$kt_work/created.log" 2>&1 &
 watcher=$!
 kt_pids+=("$watcher")
+# Listening once it sees a property of the root window change.
+watching() { xprop -root -f KT_PROBE 8s -set KT_PROBE 1 && grep -q PropertyNotify "$kt_work/created.log"; }
+kt_wait_for watching || kt_fail "the window watcher never listened"
 made() { (($(grep -c CreateNotify "$kt_work/created.log") == $1)); }
 host_window() {  # host_window NAME: an X client's window; sets host and host_client
   xmessage -geometry 400x300+0+0 -name "$1" "$1" >/dev/null 2>&1 &
