@@ -137,3 +137,15 @@ still_for() {
   fi
   ((${EPOCHREALTIME/./} - kt_still_since >= $2 * 1000000))
 }
+
+# The city's ground and road colours (render/frame_paint.h, render/road_grid.h):
+# a picture with both shows the city, whatever the camera sees of it.
+readonly kGroundColour='#004000' kRoadColour='#404040'
+# has_colours FILE COLOUR...: every colour (#RRGGBB) is somewhere in the picture.
+has_colours() {
+  local histogram colour
+  histogram=$(convert "$1" -format %c histogram:info:- 2>/dev/null) || return 1
+  shift
+  for colour; do grep -qi "$colour" <<<"$histogram" || return 1; done
+}
+shows_city() { has_colours "$1" "$kGroundColour" "$kRoadColour"; }
