@@ -56,9 +56,6 @@ add_custom_target(kt_docs ALL DEPENDS ${_kt_man_app} ${_kt_man_export} ${_kt_man
 
 install(FILES ${_kt_man_app} ${_kt_man_export}
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${KT_INSTALL_COMPONENT})
-if(TARGET kortalwind-saver)
-  install(TARGETS kortalwind-saver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${KT_INSTALL_COMPONENT})
-endif()
 # Screensaver programs are games, section 6, as xscreensaver's own are.
 install(FILES ${_kt_man_saver} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT ${KT_INSTALL_COMPONENT})
 # xscreensaver-settings finds a program's settings page by the program's name.

@@ -143,9 +143,9 @@ still_for() {
 readonly kGroundColour='#004000' kRoadColour='#404040'
 # has_colours FILE COLOUR...: every colour (#RRGGBB) is somewhere in the picture.
 has_colours() {
-  local histogram colour
-  histogram=$(convert "$1" -format %c histogram:info:- 2>/dev/null) || return 1
+  local colours colour
+  colours=$(convert "$1" -unique-colors txt:- 2>/dev/null) || return 1
   shift
-  for colour; do grep -qi "$colour" <<<"$histogram" || return 1; done
+  for colour; do grep -qi "$colour" <<<"$colours" || return 1; done
 }
 shows_city() { has_colours "$1" "$kGroundColour" "$kRoadColour"; }
