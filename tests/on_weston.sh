@@ -17,41 +17,25 @@ command -v weston >/dev/null || { echo "on_weston: weston is needed (Debian pack
 
 readonly kReadyWithin=100   # tenths of a second for the compositor to come up
 
-runtime=$(mktemp -d /tmp/kt-weston-XXXXXX)
-chmod 700 "$runtime"
+work=$(mktemp -d /tmp/kt-weston-XXXXXX)  # the compositor's runtime folder
+chmod 700 "$work"
 socket=kt-weston-$$
-server=""
-child=""
-stop() {
-  [ -n "$child" ] && kill "$child" 2>/dev/null
-  if [ -n "$server" ]; then
-    kill "$server" 2>/dev/null
-    wait "$server" 2>/dev/null
-  fi
-  rm -rf "$runtime"
-}
-trap stop EXIT
-trap 'exit 143' TERM INT HUP
+source "$(dirname "$0")/server_lifetime.sh"
 
-XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --debug --no-config \
+XDG_RUNTIME_DIR=$work weston --backend=headless-backend.so --use-pixman --debug --no-config \
   --socket="$socket" --width="${size%x*}" --height="${size#*x}" --idle-time=0 \
-  --log="$runtime/weston.log" >/dev/null 2>&1 &
+  --log="$work/weston.log" >/dev/null 2>&1 &
 server=$!
 
 for ((i = 0; i < kReadyWithin; i++)); do
-  [ -S "$runtime/$socket" ] && break
+  [ -S "$work/$socket" ] && break
   kill -0 "$server" 2>/dev/null || break
   sleep 0.1
 done
-if [ ! -S "$runtime/$socket" ]; then
+if [ ! -S "$work/$socket" ]; then
   echo "on_weston: weston did not start:" >&2
-  cat "$runtime/weston.log" >&2
+  cat "$work/weston.log" >&2
   exit 2
 fi
 
-env -u DISPLAY -u XAUTHORITY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@" &
-child=$!
-wait "$child"
-status=$?
-child=""
-exit "$status"
+run_command env -u DISPLAY -u XAUTHORITY XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@"
