@@ -5,9 +5,10 @@
 # neither xscreensaver nor the saver has anything to say about it.
 #
 # xscreensaver starts no program as root, so as root the daemon and its
-# commands run as nobody, with a home and a runtime folder of their own;
-# the saver must then be executable by nobody, as a build under /work or
-# /home is. With SHOTS=<folder> the screenshot is kept there.
+# commands run as nobody, with a home and a runtime folder of their own, and
+# the saver they start is a copy of the built one in the test's folder: a
+# build tree under /root is out of nobody's reach. With SHOTS=<folder> the
+# screenshot is kept there.
 #   xscreensaver_test.sh SAVER
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
@@ -25,6 +26,7 @@ if [ "$(id -u)" -eq 0 ]; then
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   chmod 711 "$work"
   chown nobody:nogroup "$home" "$work/run"
+  install -m 755 -D "$saver" "$work/bin/kortalwind-saver" && saver=$work/bin/kortalwind-saver
 fi
 as_user+=(env HOME="$home" XDG_RUNTIME_DIR="$work/run" PATH=/usr/bin:/bin)
 "${as_user[@]}" test -x "$saver" || fail "$saver cannot be run by $("${as_user[@]}" id -un)"
