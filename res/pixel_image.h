@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 struct ColourKeyEntry {
   char symbol = ' ';

@@ -37,7 +37,7 @@ BOOL CKorTalwindSaverApp::InitInstance() {
 }
 
 void CKorTalwindSaverApp::Step() {
-  const std::uint32_t sinceCity = GetTickCount() - m_cityBuiltAt;
+  const std::uint32_t sinceCity = SystemTickCount() - m_cityBuiltAt;
   if (m_options.newCitySeconds != 0 && sinceCity >= m_options.newCitySeconds * kMsPerSecond) BuildCity(GetTickCount());
   m_wndSaver.StepFrameAt(FlightTick());
 }
@@ -45,7 +45,7 @@ void CKorTalwindSaverApp::Step() {
 void CKorTalwindSaverApp::BuildCity(std::uint32_t seed) {
   crt::srand(seed);
   GenerateCity();
-  m_cityBuiltAt = GetTickCount();
+  m_cityBuiltAt = SystemTickCount();  // new cities keep time even while a test holds the flight's clock
 }
 
 std::uint32_t CKorTalwindSaverApp::FlightTick() const {

@@ -24,5 +24,5 @@ class CKorTalwindSaverApp : public CSaverApp {
 
   CSaverWnd m_wndSaver;
   std::uint32_t m_startTick = 0;     // the clock when the saver started
-  std::uint32_t m_cityBuiltAt = 0;  // the clock when the current city was built
+  std::uint32_t m_cityBuiltAt = 0;  // the system clock when the current city was built
 };

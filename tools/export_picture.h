@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 #include "tools/export_args.h"
 #include "tools/export_options.h"
 

@@ -1,6 +1,7 @@
 #include "platform/window/saver_window.h"
 
 #include <QScreen>
+#include <QScreen>
 #include <QWindow>
 #include <cstdlib>
 

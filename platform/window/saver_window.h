@@ -8,7 +8,7 @@
 
 #include "platform/core/win_types.h"
 #include "platform/window/native_window.h"
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 class CWnd;
 
