@@ -59,7 +59,7 @@ wait_for city_on_screen || fail "the active screen does not show the city (saver
 "${as_user[@]}" xscreensaver-command -deactivate >/dev/null || fail "xscreensaver-command -deactivate"
 # The saver is not this shell's child: once ended it may linger unreaped a moment.
 gone() { local state; state=$(ps -o stat= -p "$1"); [[ -z $state || $state == Z* ]]; }
-kt_deadline=$kGoneWithin wait_for gone "$saver_pid" >/dev/null || fail "the saver outlived -deactivate by ${kGoneWithin} s"
+kt_deadline=$kGoneWithin wait_for gone "$saver_pid" >/dev/null || fail "the saver still ran ${kGoneWithin} s after -deactivate"
 
 "${as_user[@]}" xscreensaver-command -exit >/dev/null
 expect_exit $daemon 0 "xscreensaver-command -exit"
