@@ -1,6 +1,7 @@
 // kortalwind-saver: the flight and nothing else, in a window of its own,
 // over the whole screen, or inside a screen saver's window.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 #include "platform/window/saver_window.h"
 
 #include <QScreen>
-#include <QScreen>
 #include <QWindow>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/window/native_window_watch.h"
 #include "platform/window/wnd.h"
