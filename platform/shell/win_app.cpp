@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -10,6 +11,7 @@
 #include "platform/core/app_object.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/message_record.h"
+#include "platform/core/quit_signals.h"
 #include "platform/core/resource_registry.h"
 #include "platform/core/standard_ids.h"
 #include "platform/core/start_toolkit.h"
@@ -179,17 +181,23 @@ int AfxWinMain(int argc, char** argv) {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return EXIT_FAILURE;
   app->m_args = options.programArgs;
+  // A session that ends, or `kill`, closes the program as File > Exit does.
+  // Without the handler it still ends, only by the signal's default.
+  QuitOnSignals({SIGTERM, SIGHUP});
+  return RunApplication(*app);
+}
 
+int RunApplication(CWinApp& app) {
   int exitCode;
-  if (!app->InitInstance()) {
-    if (app->m_pMainWnd != nullptr) app->m_pMainWnd->DestroyWindow();
-    app->m_initFailed = true;
-    exitCode = app->ExitInstance();
+  if (!app.InitInstance()) {
+    if (app.m_pMainWnd != nullptr) app.m_pMainWnd->DestroyWindow();
+    app.m_initFailed = true;
+    exitCode = app.ExitInstance();
   } else {
-    exitCode = app->Run();
+    exitCode = app.Run();
   }
-  if (app->m_pMainWnd != nullptr) app->m_pMainWnd->DestroyWindow();
-  app->AddDocTemplate(nullptr);
+  if (app.m_pMainWnd != nullptr) app.m_pMainWnd->DestroyWindow();
+  app.AddDocTemplate(nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return exitCode;
 }
