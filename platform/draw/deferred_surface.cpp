@@ -98,7 +98,7 @@ void DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& targ
   if (std::int64_t(clip.right - clip.left) * (clip.bottom - clip.top) <= kLargestReplayedPixels) {
     ReplayInOrder(recording, target);
   } else {
-    ResolveNearestFirst(recording, target, covered_);
+    ResolveNearestFirst(recording, target, covered_, coversAll_ ? &staged_ : nullptr);
   }
 }
 

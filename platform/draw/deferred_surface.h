@@ -54,5 +54,7 @@ class DeferredSurface {
   // What of a band is covered, a bit a pixel. Kept between frames, so a
   // resolve allocates nothing while the width stays.
   std::vector<std::uint64_t> covered_;
+  // One band of written pixels on its way into the target; kept likewise.
+  std::vector<std::uint32_t> staged_;
   TextCapture text_;
 };

@@ -38,6 +38,9 @@ void ReplayInOrder(const Recording& recording, const RasterTarget& target);
 
 // Writes the shapes nearest (last drawn) first, each pixel once, into what
 // nothing nearer has covered yet; pixels nothing covers keep what they held.
-// covered is the bit a pixel scratch space, kept by the caller.
+// covered is the bit a pixel scratch space, kept by the caller. With
+// staging (scratch space as well), each band of rows is written there first
+// and then streamed into target whole; only for recordings that cover every
+// pixel, since target's own pixels are not read.
 void ResolveNearestFirst(const Recording& recording, const RasterTarget& target,
-                         std::vector<std::uint64_t>& covered);
+                         std::vector<std::uint64_t>& covered, std::vector<std::uint32_t>* staging);
