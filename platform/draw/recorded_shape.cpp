@@ -156,8 +156,11 @@ bool AllCovered(const Band& band, int left, int right, int top, int bottom) {
 
 // Writes the shape's pixels in rows top .. bottom - 1 of the band that
 // nothing nearer took.
-void CoverShape(Band& band, const Recording& recording, const RecordedShape& shape, int top, int bottom) {
-  const Rect& clip = band.target.clip;
+void CoverShape(Band& shared, const Recording& recording, const RecordedShape& shape, int top, int bottom) {
+  // A copy the compiler keeps in registers: through the reference, every
+  // store of a covered word or a pixel would make it load the band again.
+  Band band = shared;
+  const Rect clip = band.target.clip;
   const auto clipped = [&](int y, std::int64_t from, std::int64_t to, std::uint32_t color) __attribute__((always_inline)) {
     from = std::max<std::int64_t>(from, clip.left);
     to = std::min<std::int64_t>(to, clip.right);
@@ -166,10 +169,10 @@ void CoverShape(Band& band, const Recording& recording, const RecordedShape& sha
   switch (shape.kind) {
     case RecordedShape::Kind::kFill:
       for (int y = top; y < bottom; ++y) clipped(y, shape.left, shape.right, shape.fillColor);
-      return;
+      break;
     case RecordedShape::Kind::kGlyphs:
       for (const GlyphRun& r : RunsOn(recording, shape, top, bottom)) clipped(r.y, r.from, r.to, shape.fillColor);
-      return;
+      break;
     case RecordedShape::Kind::kPolygon:
       // The outline is drawn over the fill, so it comes first here.
       // The walkers are the filler's and the line drawer's own.
@@ -189,8 +192,9 @@ void CoverShape(Band& band, const Recording& recording, const RecordedShape& sha
                                 clipped(y, from, to, shape.fillColor);
                               });
       }
-      return;
+      break;
   }
+  shared.open = band.open;
 }
 
 // Copies count pixels with streaming stores: each line of the destination
