@@ -11,8 +11,8 @@ constexpr std::size_t kRunsReserved = 4096;
 // Up to this many pixels written (800 x 600 included, 1920 x 1080 not), the
 // picture stays in the processor's caches, where writing a pixel twice costs
 // less than working out which shape owns it: such pictures are written in
-// the order drawn (a quarter faster at 800 x 600; nearest first is a tenth
-// faster at 1920 x 1080).
+// the order drawn (a quarter faster at 800 x 600; nearest first is faster
+// from 1920 x 1080 on).
 constexpr std::int64_t kLargestReplayedPixels = std::int64_t(1) << 20;
 
 // Copies own's pixels inside target's clip into target.
