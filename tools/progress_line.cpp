@@ -36,7 +36,8 @@ std::string ProgressText(std::uint64_t done, std::uint64_t total, std::chrono::m
   return text + ClockText(elapsed) + " elapsed  " + left + " left";
 }
 
-ProgressLine::ProgressLine(std::uint64_t total, bool wanted) : total_(total), shown_(wanted && ::isatty(STDERR_FILENO)) {}
+ProgressLine::ProgressLine(std::uint64_t total, bool wanted)
+    : total_(total), shown_(wanted && ::isatty(STDERR_FILENO)) {}
 
 ProgressLine::~ProgressLine() {
   if (written_) std::fputs("\n", stderr);

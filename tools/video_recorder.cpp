@@ -9,7 +9,9 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <cctype>
 #include <cstdarg>
+#include <utility>
 #include <mutex>
 
 #include "platform/core/replacing_file.h"
@@ -33,7 +35,7 @@ Encoding EncodingOf(VideoFormat format) {
       return {"mp4", "libx264", AV_PIX_FMT_YUV420P, "preset=ultrafast:coder=1:crf=18", "movflags=+faststart"};
     case VideoFormat::vp9Webm:
       return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P,
-              "b=0:crf=27:deadline=realtime:cpu-used=6:row-mt=1:tile-columns=2", ""};
+              "b=0:crf=23:deadline=realtime:cpu-used=6:row-mt=1:tile-columns=2", ""};
     case VideoFormat::ffv1Mkv:
       break;
   }
@@ -54,6 +56,15 @@ void KeepLibraryErrors(void* context, int level, const char* format, va_list arg
   while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
   const std::lock_guard lock(logMutex);
   lastLibraryError = text;
+}
+
+// "The disk is full." as the end of our own line: "...: the disk is full".
+std::string AsClause(std::string sentence) {
+  if (!sentence.empty()) {
+    sentence.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(sentence.front())));
+  }
+  if (sentence.ends_with('.')) sentence.pop_back();
+  return sentence;
 }
 
 std::string TakeLibraryError() {
@@ -111,7 +122,7 @@ VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& set
   const Encoding encoding = EncodingOf(settings.format);
   const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
   if (!encoder) Fail(std::string("this system's libavcodec has no ") + encoding.encoder + " encoder", 0);
-  if (!av_->file.Open(target)) throw VideoError("cannot record " + Quoted(target) + ": " + av_->file.Problem());
+  if (!av_->file.Open(target)) FailOnFile();
 
   AVFormatContext* format = nullptr;
   if (const int error = avformat_alloc_output_context2(&format, nullptr, encoding.muxer, nullptr); error < 0) {
@@ -141,7 +152,9 @@ VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& set
   const int opened = avcodec_open2(codec, encoder, &left);
   encoderOptions.reset(left);
   if (opened < 0) Fail("the encoder refused its settings", opened);
-  if (av_dict_count(left) > 0) Fail(std::string("the encoder does not know ") + av_dict_get(left, "", nullptr, AV_DICT_IGNORE_SUFFIX)->key, 0);
+  if (const AVDictionaryEntry* unknown = av_dict_get(left, "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
+    Fail(std::string("the encoder does not know ") + unknown->key, 0);
+  }
 
   av_->stream = avformat_new_stream(format, nullptr);
   if (!av_->stream) Fail("no stream", AVERROR(ENOMEM));
@@ -207,7 +220,7 @@ void VideoRecorder::Finish() {
   if (const int error = av_write_trailer(format); error < 0) Fail("cannot complete the file", error);
   if (format->pb->error < 0) Fail("cannot write", format->pb->error);
   if (const int error = avio_closep(&format->pb); error < 0) Fail("cannot write", error);
-  if (!av_->file.Commit()) throw VideoError("cannot record " + Quoted(target_) + ": " + av_->file.Problem());
+  if (!av_->file.Commit()) FailOnFile();
 }
 
 void VideoRecorder::Send(bool last) {
@@ -239,4 +252,8 @@ void VideoRecorder::Fail(const std::string& what, int error) const {
   }
   if (const std::string detail = TakeLibraryError(); !detail.empty()) message += ": " + Quoted(detail);
   throw VideoError(message);
+}
+
+void VideoRecorder::FailOnFile() const {
+  throw VideoError("cannot record " + Quoted(target_) + ": " + AsClause(av_->file.Problem()));
 }

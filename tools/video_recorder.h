@@ -46,7 +46,11 @@ class VideoRecorder {
  private:
   struct Contexts;
   void Send(bool last);
+  // Throws VideoError naming the target, what failed and, for error < 0,
+  // the library's reason.
   [[noreturn]] void Fail(const std::string& what, int error) const;
+  // Throws VideoError with the temporary file's problem.
+  [[noreturn]] void FailOnFile() const;
 
   std::string target_;
   std::unique_ptr<Contexts> av_;
