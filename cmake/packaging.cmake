@@ -85,6 +85,7 @@ camera that follows a smooth closed path computed from the clock. A left
 click in the picture builds a new city.
 
 kortalwind-export prints the city and the geometry of any frame as JSON and
-draws the pictures as PNG files, without a window.")
+draws the pictures as PNG files or records the flight as a video, without a
+window.")
 
 include(CPack)

@@ -48,7 +48,7 @@ constexpr std::array kCommands = {
 
 void PrintHelp() {
   std::string text = "usage: " + std::string(kProgram) + " COMMAND [OPTIONS]\n\n";
-  text += "Prints the korTalwind city model and frame geometry, or draws its pictures.\n\nCommands:\n";
+  text += "Prints the korTalwind city model and frame geometry, or draws its pictures and videos.\n\nCommands:\n";
   for (const ExportCommand& c : kCommands) {
     text += "  " + std::string(c.name) + " " + std::string(c.synopsis) + "\n      " + std::string(c.summary) + "\n";
   }

@@ -10,6 +10,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream lintian groff-base
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
+  ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
 )
 
 as_root() {
