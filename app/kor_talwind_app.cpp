@@ -5,10 +5,12 @@
 #include "app/kor_talwind_view.h"
 #include "app/main_frame.h"
 #include "platform/core/afx_init.h"
+#include "platform/core/standard_ids.h"
 #include "platform/core/tick_count.h"
 #include "platform/shell/command_line_info.h"
 #include "platform/shell/single_doc_template.h"
 #include "platform/window/message_box.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 #include "scene/scene_store.h"
 
@@ -17,6 +19,8 @@ BEGIN_MESSAGE_MAP(CKorTalwindApp, CWinApp)
   ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
   ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
 END_MESSAGE_MAP()
+
+CKorTalwindApp::CKorTalwindApp() { AfxSetResourceTables(ProgramResources()); }
 
 BOOL CKorTalwindApp::InitInstance() {
   if (!AfxSocketInit()) {

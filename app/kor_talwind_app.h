@@ -11,7 +11,8 @@ inline constexpr std::uint32_t kStepIntervalMs = 40;
 
 class CKorTalwindApp : public CWinApp {
  public:
-  CKorTalwindApp() = default;
+  // Hands the program's resources to the framework.
+  CKorTalwindApp();
 
   BOOL InitInstance() override;
   int Run() override;

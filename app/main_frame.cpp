@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/core/standard_ids.h"
 #include "res/resource.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "app/kor_talwind_app.h"
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 inline constexpr std::uint32_t kFlightPeriodMs = 480000;  // the camera path closes after 8 minutes
 // The loop steps once strictly more than kStepIntervalMs have passed.

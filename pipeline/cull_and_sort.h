@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 #include "scene/scene_store.h"
 
 // Returns the new visibleCount.

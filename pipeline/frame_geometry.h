@@ -5,6 +5,6 @@
 
 #include <cstdint>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 void ComputeFrameGeometry(std::uint32_t tick, const Rect& clientRect);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 struct PictureHalves {
   std::int32_t halfW = 0;

@@ -2,7 +2,7 @@
 // Half-extents of the patch of ground the picture shows, widened by a tenth.
 // Shared by the visibility pass and the road grid so both agree to the bit.
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 #include "scene/scene_store.h"
 
 struct VisibleExtents {

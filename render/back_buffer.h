@@ -3,9 +3,9 @@
 // paint, kept while the client area keeps its width and height, rebuilt by
 // the first paint after a size change, freed when the render window goes.
 
+#include "base/geometry.h"
 #include "platform/draw/bitmap.h"
 #include "platform/draw/dc.h"
-#include "scene/geometry.h"
 
 struct BackBuffer {
   CDC* backDC = nullptr;           // owned; holds a memory context when that could be made

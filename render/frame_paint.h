@@ -3,7 +3,7 @@
 // near, the statistics line, all composed in the back buffer and copied to
 // the paint surface in one block. Every call counts for the frame-rate meter.
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 class CPaintDC;
 

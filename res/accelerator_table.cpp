@@ -1,5 +1,5 @@
-#include "res/accelerator_table.h"
-
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,9 +31,4 @@ constexpr AcceleratorTable kTables[] = {
 
 }  // namespace
 
-const AcceleratorTable* FindAcceleratorTable(unsigned id) {
-  for (const AcceleratorTable& table : kTables) {
-    if (table.id == id) return &table;
-  }
-  return nullptr;
-}
+std::span<const AcceleratorTable> ProgramAccelerators() { return kTables; }

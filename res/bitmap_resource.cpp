@@ -1,9 +1,5 @@
-#include "res/bitmap_resource.h"
-
-#include <string>
-
+#include "res/program_resources.h"
 #include "res/resource.h"
-#include "res/toolbar_resource.h"
 
 namespace {
 
@@ -158,36 +154,10 @@ constexpr std::span<const char* const> kMainFrameGlyphs[] = {
     kNewGlyph, kOpenGlyph, kSaveGlyph, kCutGlyph, kCopyGlyph, kPasteGlyph, kPrintGlyph, kAboutGlyph,
 };
 
-// Lays the glyphs side by side into one strip.
-DecodedImage DecodeStrip(std::span<const std::span<const char* const>> glyphs, int width, int height) {
-  PixelImage strip;
-  strip.width = width * static_cast<int>(glyphs.size());
-  strip.height = height;
-  strip.indices.assign(static_cast<std::size_t>(strip.width * strip.height), kTransparentIndex);
-  for (std::size_t g = 0; g < glyphs.size(); ++g) {
-    DecodedImage glyph = DecodePixelRows(glyphs[g], StandardColourKey());
-    if (!glyph.image) return {{}, "glyph " + std::to_string(g + 1) + ": " + glyph.error};
-    if (glyph.image->width != width || glyph.image->height != height) {
-      return {{}, "glyph " + std::to_string(g + 1) + " is not " + std::to_string(width) + " x " +
-                      std::to_string(height)};
-    }
-    strip.palette = glyph.image->palette;  // the same key gives every glyph the same palette
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        strip.indices[static_cast<std::size_t>(y * strip.width + static_cast<int>(g) * width + x)] =
-            glyph.image->IndexAt(x, y);
-      }
-    }
-  }
-  return {std::move(strip), {}};
-}
+constexpr BitmapResource kBitmaps[] = {
+    {IDR_MAINFRAME, kToolBarButtonWidth, kToolBarButtonHeight, kMainFrameGlyphs},
+};
 
 }  // namespace
 
-DecodedImage LoadBitmapResource(unsigned id) {
-  if (id == IDR_MAINFRAME) {
-    const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
-    return DecodeStrip(kMainFrameGlyphs, toolBar->buttonWidth, toolBar->buttonHeight);
-  }
-  return {{}, "there is no bitmap " + std::to_string(id)};
-}
+std::span<const BitmapResource> ProgramBitmaps() { return kBitmaps; }

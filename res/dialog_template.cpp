@@ -1,5 +1,5 @@
-#include "res/dialog_template.h"
-
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 #include "res/version_info.h"
 
@@ -31,9 +31,4 @@ constexpr DialogTemplate kDialogs[] = {
 
 }  // namespace
 
-const DialogTemplate* FindDialogTemplate(unsigned id) {
-  for (const DialogTemplate& dialog : kDialogs) {
-    if (dialog.id == id) return &dialog;
-  }
-  return nullptr;
-}
+std::span<const DialogTemplate> ProgramDialogs() { return kDialogs; }

@@ -1,7 +1,4 @@
-#include "res/icon_resource.h"
-
-#include <string>
-
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -119,12 +116,6 @@ constexpr const char* kDocumentIconSmall[] = {
     "..kkkkkkkkkkkk..",
 };
 
-struct IconResource {
-  unsigned id;
-  std::span<const char* const> large;
-  std::span<const char* const> small;
-};
-
 constexpr IconResource kIcons[] = {
     {IDR_MAINFRAME, kAppIconLarge, kAppIconSmall},
     {IDR_KORTALTYPE, kDocumentIconLarge, kDocumentIconSmall},
@@ -132,13 +123,4 @@ constexpr IconResource kIcons[] = {
 
 }  // namespace
 
-DecodedImage LoadIconImage(unsigned id, int size) {
-  for (const IconResource& icon : kIcons) {
-    if (icon.id != id) continue;
-    if (size == kLargeIconSize) return DecodePixelRows(icon.large, StandardColourKey());
-    if (size == kSmallIconSize) return DecodePixelRows(icon.small, StandardColourKey());
-    return {{}, "icon " + std::to_string(id) + " has no " + std::to_string(size) + " x " +
-                    std::to_string(size) + " image"};
-  }
-  return {{}, "there is no icon " + std::to_string(id)};
-}
+std::span<const IconResource> ProgramIcons() { return kIcons; }

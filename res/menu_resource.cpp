@@ -1,5 +1,5 @@
-#include "res/menu_resource.h"
-
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -45,9 +45,4 @@ constexpr MenuResource kMenus[] = {
 
 }  // namespace
 
-const MenuResource* FindMenu(unsigned id) {
-  for (const MenuResource& menu : kMenus) {
-    if (menu.id == id) return &menu;
-  }
-  return nullptr;
-}
+std::span<const MenuResource> ProgramMenus() { return kMenus; }

@@ -1,77 +1,8 @@
 #pragma once
-// Resource and command ids. The framework's standard commands keep their
-// usual numbers so the menu, accelerator and toolbar tables and the prompt
-// strings agree with what the framework routes.
+// The program's own resource ids. The framework's standard ids (commands,
+// bars, indicators, its strings) are in platform/core/standard_ids.h.
 
-// Resources of the program itself.
 inline constexpr unsigned IDD_ABOUTBOX = 100;
 inline constexpr unsigned IDP_SOCKETS_INIT_FAILED = 104;
 inline constexpr unsigned IDR_MAINFRAME = 128;   // menu, accelerators, toolbar, icon, template string
 inline constexpr unsigned IDR_KORTALTYPE = 129;  // the document icon
-
-// Dialog results and the "no id" of static controls.
-inline constexpr int IDC_STATIC = -1;
-inline constexpr unsigned IDOK = 1;
-inline constexpr unsigned IDCANCEL = 2;
-
-// Marks a separator in a toolbar and the message pane of the status bar.
-inline constexpr unsigned ID_SEPARATOR = 0;
-
-// File commands.
-inline constexpr unsigned ID_FILE_NEW = 57600;
-inline constexpr unsigned ID_FILE_OPEN = 57601;
-inline constexpr unsigned ID_FILE_CLOSE = 57602;
-inline constexpr unsigned ID_FILE_SAVE = 57603;
-inline constexpr unsigned ID_FILE_SAVE_AS = 57604;
-inline constexpr unsigned ID_FILE_PRINT = 57607;
-inline constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
-inline constexpr unsigned ID_FILE_MRU_FILE16 = 57631;
-
-// Edit commands.
-inline constexpr unsigned ID_EDIT_CLEAR = 57632;
-inline constexpr unsigned ID_EDIT_CLEAR_ALL = 57633;
-inline constexpr unsigned ID_EDIT_COPY = 57634;
-inline constexpr unsigned ID_EDIT_CUT = 57635;
-inline constexpr unsigned ID_EDIT_FIND = 57636;
-inline constexpr unsigned ID_EDIT_PASTE = 57637;
-inline constexpr unsigned ID_EDIT_REPEAT = 57640;
-inline constexpr unsigned ID_EDIT_REPLACE = 57641;
-inline constexpr unsigned ID_EDIT_SELECT_ALL = 57642;
-inline constexpr unsigned ID_EDIT_UNDO = 57643;
-inline constexpr unsigned ID_EDIT_REDO = 57644;
-
-// Window, application and pane commands.
-inline constexpr unsigned ID_WINDOW_SPLIT = 57653;
-inline constexpr unsigned ID_APP_ABOUT = 57664;
-inline constexpr unsigned ID_APP_EXIT = 57665;
-inline constexpr unsigned ID_NEXT_PANE = 57680;
-inline constexpr unsigned ID_PREV_PANE = 57681;
-
-// Control bars; the View commands toggle the bar with the same id.
-inline constexpr unsigned AFX_IDW_TOOLBAR = 59392;
-inline constexpr unsigned AFX_IDW_STATUS_BAR = 59393;
-inline constexpr unsigned ID_VIEW_TOOLBAR = AFX_IDW_TOOLBAR;
-inline constexpr unsigned ID_VIEW_STATUS_BAR = AFX_IDW_STATUS_BAR;
-
-// Status-bar indicators.
-inline constexpr unsigned ID_INDICATOR_EXT = 59136;
-inline constexpr unsigned ID_INDICATOR_CAPS = 59137;
-inline constexpr unsigned ID_INDICATOR_NUM = 59138;
-inline constexpr unsigned ID_INDICATOR_SCRL = 59139;
-inline constexpr unsigned ID_INDICATOR_OVR = 59140;
-inline constexpr unsigned ID_INDICATOR_REC = 59141;
-
-// Framework strings.
-inline constexpr unsigned AFX_IDS_APP_TITLE = 57344;
-inline constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;
-
-// Prompts of the system menu's commands.
-inline constexpr unsigned AFX_IDS_SCSIZE = 61184;
-inline constexpr unsigned AFX_IDS_SCMOVE = 61185;
-inline constexpr unsigned AFX_IDS_SCMINIMIZE = 61186;
-inline constexpr unsigned AFX_IDS_SCMAXIMIZE = 61187;
-inline constexpr unsigned AFX_IDS_SCNEXTWINDOW = 61188;
-inline constexpr unsigned AFX_IDS_SCPREVWINDOW = 61189;
-inline constexpr unsigned AFX_IDS_SCCLOSE = 61190;
-inline constexpr unsigned AFX_IDS_SCRESTORE = 61202;
-inline constexpr unsigned AFX_IDS_SCTASKLIST = 61203;

@@ -1,15 +1,8 @@
-#include "res/string_table.h"
-
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
-
-// One text shared by the ids first..last (the recent-file slots share one).
-struct StringEntry {
-  unsigned first = 0;
-  unsigned last = 0;
-  const char* text = nullptr;
-};
 
 constexpr StringEntry One(unsigned id, const char* text) { return {id, id, text}; }
 
@@ -64,9 +57,4 @@ constexpr StringEntry kStrings[] = {
 
 }  // namespace
 
-const char* LoadResourceString(unsigned id) {
-  for (const StringEntry& entry : kStrings) {
-    if (id >= entry.first && id <= entry.last) return entry.text;
-  }
-  return nullptr;
-}
+std::span<const StringEntry> ProgramStrings() { return kStrings; }

@@ -1,11 +1,8 @@
-#include "res/toolbar_resource.h"
-
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
-
-constexpr int kButtonWidth = 16;
-constexpr int kButtonHeight = 15;
 
 constexpr unsigned kMainFrameButtons[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_SEPARATOR,
@@ -14,14 +11,9 @@ constexpr unsigned kMainFrameButtons[] = {
 };
 
 constexpr ToolBarResource kToolBars[] = {
-    {IDR_MAINFRAME, kButtonWidth, kButtonHeight, kMainFrameButtons},
+    {IDR_MAINFRAME, kToolBarButtonWidth, kToolBarButtonHeight, kMainFrameButtons},
 };
 
 }  // namespace
 
-const ToolBarResource* FindToolBar(unsigned id) {
-  for (const ToolBarResource& toolBar : kToolBars) {
-    if (toolBar.id == id) return &toolBar;
-  }
-  return nullptr;
-}
+std::span<const ToolBarResource> ProgramToolBars() { return kToolBars; }

@@ -1,7 +1,4 @@
-#include "res/version_block.h"
-
-#include <cstring>
-
+#include "res/program_resources.h"
 #include "res/version_info.h"
 
 namespace {
@@ -32,12 +29,4 @@ constexpr VersionBlock kVersionBlock{
 
 }  // namespace
 
-const VersionBlock& GetVersionBlock() { return kVersionBlock; }
-
-const char* FindVersionString(const char* key) {
-  if (key == nullptr) return nullptr;
-  for (const VersionString& entry : kStrings) {
-    if (std::strcmp(entry.key, key) == 0) return entry.value;
-  }
-  return nullptr;
-}
+const VersionBlock& ProgramVersion() { return kVersionBlock; }

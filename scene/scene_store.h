@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 class CKorTalwindView;
 

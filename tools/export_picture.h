@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 #include "tools/export_args.h"
 #include "tools/export_options.h"
 

@@ -12,8 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "res/bitmap_resource.h"
-#include "res/icon_resource.h"
+#include "platform/core/bitmap_resource.h"
+#include "platform/core/icon_resource.h"
+#include "platform/core/resource_pictures.h"
+#include "platform/core/resource_registry.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -110,6 +113,7 @@ int WritePreview(const std::string& path, int scale) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  AfxSetResourceTables(ProgramResources());
   std::string hicolor, name, preview;
   int scale = 8;
   for (int i = 1; i < argc; ++i) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "res/resource.h"
-#include "res/string_table.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 
 namespace {
 std::string& GivenName() {

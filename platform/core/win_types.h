@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 using BOOL = int;
 using UINT = std::uint32_t;

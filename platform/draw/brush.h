@@ -2,8 +2,8 @@
 // A solid brush for fills. Deleting the brush frees its platform object;
 // select it out of every surface first.
 
+#include "base/geometry.h"
 #include "platform/draw/gdi_types.h"
-#include "scene/geometry.h"
 
 class CBrush {
  public:

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <new>
 
+#include "base/geometry.h"
 #include "platform/draw/gdi_types.h"
-#include "scene/geometry.h"
 
 class CBitmap;
 class CBrush;

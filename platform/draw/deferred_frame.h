@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/geometry.h"
 #include "platform/draw/raster_polygon.h"
-#include "scene/geometry.h"
 
 // One fill, polygon or reserved rectangle as it was drawn.
 struct RecordedShape {

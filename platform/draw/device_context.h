@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/geometry.h"
 #include "platform/draw/bitmap.h"
 #include "platform/draw/brush.h"
 #include "platform/draw/deferred_frame.h"
@@ -15,7 +16,6 @@
 #include "platform/draw/image_surface.h"
 #include "platform/draw/pen.h"
 #include "platform/draw/text_line_cache.h"
-#include "scene/geometry.h"
 
 // A line of text laid out in the context's text cache, and how to draw it.
 struct PlacedText {

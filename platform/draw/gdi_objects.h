@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPen>
 
+#include "base/geometry.h"
 #include "platform/draw/gdi_types.h"
-#include "scene/geometry.h"
 
 class CBitmap;
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 struct ImagePixels;
 

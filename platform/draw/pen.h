@@ -2,8 +2,8 @@
 // A pen for outlines. Deleting the pen frees its platform object; select it
 // out of every surface first.
 
+#include "base/geometry.h"
 #include "platform/draw/gdi_types.h"
-#include "scene/geometry.h"
 
 class CPen {
  public:

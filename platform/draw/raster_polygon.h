@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/geometry.h"
 #include "platform/draw/raster_walk.h"
-#include "scene/geometry.h"
 
 struct PixelRows {
   std::uint32_t* pixels = nullptr;  // row 0, column 0

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 // More corners than this are left to the caller's general path.
 inline constexpr int kMaxRasterCorners = 8;

@@ -1,6 +1,7 @@
 #include "platform/draw/resource_image.h"
 
-#include "res/icon_resource.h"
+#include "platform/core/icon_resource.h"
+#include "platform/core/resource_pictures.h"
 
 QImage ToQImage(const PixelImage& image, std::optional<COLORREF> transparentColour) {
   QImage out(image.width, image.height, QImage::Format_ARGB32);

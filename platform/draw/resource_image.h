@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "res/pixel_image.h"
+#include "platform/core/pixel_image.h"
 
 // See-through pixels become transparent; so does transparentColour when given.
 QImage ToQImage(const PixelImage& image, std::optional<COLORREF> transparentColour = std::nullopt);

@@ -10,10 +10,10 @@
 
 #include "platform/core/read_only_file.h"
 #include "platform/core/replacing_file.h"
+#include "platform/core/standard_ids.h"
 #include "platform/shell/archive.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/message_box.h"
-#include "res/resource.h"
 
 namespace {
 

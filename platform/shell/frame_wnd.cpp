@@ -7,8 +7,11 @@
 #include <QToolBar>
 
 #include "platform/core/app_object.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/draw/resource_image.h"
 #include "platform/shell/create_context.h"
+#include "platform/shell/doc_string_field.h"
 #include "platform/shell/document.h"
 #include "platform/shell/view.h"
 #include "platform/window/cmd_ui.h"
@@ -20,8 +23,6 @@
 #include "platform/window/tool_bar.h"
 #include "platform/window/tracking_loop.h"
 #include "platform/window/wnd_state.h"
-#include "res/doc_string_field.h"
-#include "res/string_table.h"
 
 namespace {
 
@@ -219,7 +220,7 @@ void CFrameWnd::SetMessageText(const std::string& text) {
 }
 
 void CFrameWnd::SetMessageText(UINT stringId) {
-  const char* text = LoadResourceString(stringId);
+  const char* text = FindPromptString(stringId);
   const std::string prompt = text ? text : "";
   SetMessageText(prompt.substr(0, prompt.find('\n')));
 }

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/core/app_object.h"
-#include "res/version_block.h"
+#include "platform/core/resource_registry.h"
 
 namespace {
 
@@ -89,4 +89,7 @@ std::string ShellHelpText(const std::string& program) {
          "2 for a command line that cannot be used.\n";
 }
 
-std::string ShellVersionText() { return std::string(AfxGetAppName()) + " " + GetVersionBlock().versionText + "\n"; }
+std::string ShellVersionText() {
+  const VersionBlock* version = FindVersionBlock();
+  return std::string(AfxGetAppName()) + " " + (version ? version->versionText : "") + "\n";
+}

@@ -1,11 +1,11 @@
 #include "platform/shell/single_doc_template.h"
 
+#include "platform/core/resource_registry.h"
 #include "platform/shell/create_context.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/shell/view.h"
 #include "platform/window/main_wnd.h"
-#include "res/string_table.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "platform/shell/doc_string_field.h"
 #include "platform/shell/doc_template.h"
-#include "res/doc_string_field.h"
 
 class CDocument;
 class CFrameWnd;

@@ -10,6 +10,8 @@
 #include "platform/core/app_object.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/message_record.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/core/start_toolkit.h"
 #include "platform/shell/command_line_info.h"
 #include "platform/shell/shell_options.h"
@@ -18,8 +20,6 @@
 #include "platform/window/file_dialog.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd.h"
-#include "res/resource.h"
-#include "res/string_table.h"
 
 namespace {
 CWinApp* currentApp = nullptr;

@@ -3,12 +3,10 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/wnd.h"
-#include "res/accelerator_table.h"
-#include "res/menu_resource.h"
-#include "res/resource.h"
-#include "res/string_table.h"
 
 namespace {
 
@@ -53,7 +51,7 @@ UINT CommandIdOf(const QAction* action) { return action->property(kCommandProper
 QAction* MakeCommandAction(QObject* parent, HWND target, UINT id, const QString& text) {
   auto* action = new QAction(text, parent);
   action->setProperty(kCommandProperty, id);
-  if (const char* prompt = LoadResourceString(id)) {
+  if (const char* prompt = FindPromptString(id)) {
     const QString full = QString::fromUtf8(prompt);
     const qsizetype newline = full.indexOf(QLatin1Char('\n'));
     action->setStatusTip(newline < 0 ? full : full.left(newline));

@@ -6,8 +6,8 @@
 #include <QAction>
 #include <QMainWindow>
 
+#include "platform/core/accelerator_table.h"
 #include "platform/core/win_types.h"
-#include "res/accelerator_table.h"
 
 class CCmdTarget;
 

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "platform/core/icon_resource.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/draw/resource_image.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
-#include "res/dialog_template.h"
-#include "res/icon_resource.h"
-#include "res/resource.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "res/resource.h"
+#include "platform/core/standard_ids.h"
 
 #ifdef KT_HAVE_X11
 #include <QtGui/qguiapplication_platform.h>

@@ -5,9 +5,10 @@
 #include <cstdio>
 
 #include "platform/core/app_object.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
-#include "res/string_table.h"
 
 namespace {
 

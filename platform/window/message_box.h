@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/core/standard_ids.h"
 #include "platform/core/win_types.h"
-#include "res/resource.h"
 
 inline constexpr UINT MB_OK = 0x0000;
 inline constexpr UINT MB_YESNOCANCEL = 0x0003;

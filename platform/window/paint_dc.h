@@ -4,8 +4,8 @@
 // image surface it paints on the image. Either way drawing is clipped to the
 // region being repainted.
 
+#include "base/geometry.h"
 #include "platform/draw/dc.h"
-#include "scene/geometry.h"
 
 class CWnd;
 class ImageSurface;

@@ -3,9 +3,10 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/wnd_state.h"
-#include "res/string_table.h"
 
 namespace {
 

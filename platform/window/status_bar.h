@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/standard_ids.h"
 #include "platform/window/control_bar.h"
-#include "res/resource.h"
 
 class CStatusBar : public CControlBar {
   DECLARE_DYNAMIC(CStatusBar)

@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QStatusTipEvent>
 
+#include "platform/core/standard_ids.h"
 #include "platform/window/wnd.h"
-#include "res/resource.h"
 
 namespace {
 

@@ -2,13 +2,14 @@
 
 #include <QToolBar>
 
+#include "platform/core/bitmap_resource.h"
+#include "platform/core/resource_pictures.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/draw/resource_image.h"
 #include "platform/window/command_actions.h"
 #include "platform/window/status_tip_filter.h"
 #include "platform/window/wnd_state.h"
-#include "res/bitmap_resource.h"
-#include "res/resource.h"
-#include "res/toolbar_resource.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "platform/core/standard_ids.h"
 #include "platform/window/control_bar.h"
-#include "res/resource.h"
 
 class CToolBar : public CControlBar {
   DECLARE_DYNAMIC(CToolBar)

@@ -31,5 +31,5 @@ inline constexpr DWORD CBRS_SIZE_DYNAMIC = 0x0040;
 inline constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP;
 inline constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM;
 
-// Child id of a frame's view (the bars' ids are in res/resource.h).
+// Child id of a frame's view (the bars' ids are in platform/core/standard_ids.h).
 inline constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;

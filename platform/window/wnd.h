@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "base/geometry.h"
 #include "platform/core/cmd_target.h"
 #include "platform/core/messages.h"
 #include "platform/window/window_styles.h"
-#include "scene/geometry.h"
 
 class CDC;
 struct CCreateContext;

@@ -12,7 +12,8 @@
 #include <functional>
 
 #include "app/about_dialog.h"
-#include "res/dialog_template.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "res/resource.h"
 #include "tests/support/when_modal.h"
 

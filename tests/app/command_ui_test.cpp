@@ -18,6 +18,7 @@
 #include <set>
 
 #include "app/kor_talwind_app.h"
+#include "platform/core/standard_ids.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/window/cmd_ui.h"
@@ -25,7 +26,6 @@
 #include "platform/window/key_indicators.h"
 #include "platform/window/message_box.h"
 #include "platform/window/wnd_state.h"
-#include "res/resource.h"
 #include "scene/scene_store.h"
 
 namespace {

@@ -10,12 +10,12 @@
 
 #include "app/kor_talwind_app.h"
 #include "app/kor_talwind_view.h"
+#include "platform/core/standard_ids.h"
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/shell/single_doc_template.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/message_box.h"
-#include "res/resource.h"
 #include "scene/scene_store.h"
 #include "tests/platform/file_test_support.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 namespace frame_cases {
 

@@ -7,11 +7,12 @@
 #include <QTest>
 #include <vector>
 
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/command_actions.h"
 #include "platform/window/wnd_state.h"
-#include "res/accelerator_table.h"
 #include "res/resource.h"
 
 namespace {

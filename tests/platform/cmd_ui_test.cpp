@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/cmd_target.h"
+#include "platform/core/standard_ids.h"
 #include "platform/window/cmd_ui.h"
 #include "platform/window/key_indicators.h"
-#include "res/resource.h"
 
 namespace {
 

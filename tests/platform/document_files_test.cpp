@@ -15,11 +15,11 @@
 
 #include "platform/core/read_only_file.h"
 #include "platform/core/replacing_file.h"
+#include "platform/core/standard_ids.h"
 #include "platform/shell/archive.h"
 #include "platform/shell/document.h"
 #include "platform/window/file_dialog.h"
 #include "platform/window/message_box.h"
-#include "res/resource.h"
 #include "tests/platform/file_test_support.h"
 
 namespace {

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# The platform layers depend one way, bottom up, and no two files need each
-# other. Reads only the #include lines of the source tree:
-#   - a file in platform/LAYER/ includes nothing from a layer above LAYER;
+# The house depends one way, bottom up: base under everything; scene and
+# pipeline (the model) and platform (core < draw < window < shell, the
+# framework) beside each other; render, res and app above them. Reads
+# the #include lines of the source tree, and the targets' link libraries
+# from the file the build writes (LINKS_FILE, "target: lib;lib;..." lines):
+#   - base/ includes only the standard library, and kt_base links nothing;
+#   - scene/ and pipeline/ include and link nothing of platform/, render/,
+#     res/ or app/;
+#   - platform/ includes and links nothing of app/, res/, scene/, pipeline/
+#     or render/, and a file in platform/LAYER/ includes and its library
+#     links nothing from a layer above LAYER;
 #   - the graph of modules (a header and its source as one) has no cycle;
 #   - Qt headers appear only in platform/, tools/, tests/ and bench/.
 #
-#   tests/platform/layers_test.sh [SOURCE_DIR]
+#   tests/platform/layers_test.sh [SOURCE_DIR [LINKS_FILE]]
 set -uo pipefail
 cd "${1:-$(dirname "$0")/../..}" || exit 2
+links_file=${2:-}
 
 readonly layers=(core draw window shell)  # bottom first
 rank() {
@@ -21,12 +30,24 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # module -> module edges, as "FROM TO" lines.
 edges=$(grep -rHo --include='*.cpp' --include='*.h' -E '^#include "[a-z_]+/[a-z_/]+\.h"' \
-          app render platform scene pipeline res tools bench |
+          app render platform scene pipeline res tools bench base |
         sed -E 's/^([^:]+)\.(cpp|h):#include "(.+)\.h"$/\1 \3/' | awk '$1 != $2')
 
 for layer in "${layers[@]}"; do [ -d "platform/$layer" ] || fail "platform/$layer is missing"; done
 stray=$(find platform -maxdepth 1 -name '*.cpp' -o -maxdepth 1 -name '*.h')
 [ -z "$stray" ] || fail "files outside the layers: $stray"
+
+# forbidden FROM_FOLDER "FOLDERS..." WHY
+forbidden() {
+  local folder=$1 banned=$2 from to
+  while read -r from to; do
+    [[ $from == "$folder"/* ]] || continue
+    for b in $banned; do [[ $to == "$b"/* ]] && fail "$from includes $to: $3"; done
+  done <<<"$edges"
+}
+forbidden platform "app res scene pipeline render" "the framework knows no program"
+forbidden scene "platform render res app" "the model is standard C++ only"
+forbidden pipeline "platform render res app" "the model is standard C++ only"
 
 while read -r from to; do
   [[ $from == platform/* && $to == platform/* ]] || continue
@@ -37,15 +58,46 @@ while read -r from to; do
   fi
 done <<<"$edges"
 
+# The standard library's headers have neither a suffix nor a folder.
+base_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' base |
+                grep -vE '#include <[a-z_]+>$|#include "base/[a-z_]+\.h"$')
+[ -z "$base_includes" ] || fail "base/ includes more than the standard library: $base_includes"
+
 # tsort names the modules of every cycle it meets.
 loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' | sed 's/^tsort: //' | sort -u)
 [ -z "$loops" ] || fail "include cycle among: $(echo $loops)"
 
-qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app render scene pipeline res)
+qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app render scene pipeline res base)
 [ -z "$qt" ] || fail "Qt headers outside platform/, tools/, tests/ and bench/: $qt"
+
+# Link lines: what each library links directly.
+if [ -n "$links_file" ] && [ ! -s "$links_file" ]; then
+  fail "no link libraries listed in $links_file"
+elif [ -n "$links_file" ]; then
+  links_of() { sed -n "s/^$1: //p" "$links_file" | tr ';' ' '; }
+  # banned_links TARGET "PATTERNS..." WHY
+  banned_links() {
+    local lib pattern
+    grep -q "^$1: " "$links_file" || { fail "$1 is not listed in $links_file"; return; }
+    for lib in $(links_of "$1"); do
+      for pattern in $2; do [[ $lib == $pattern ]] && fail "$1 links $lib: $3"; done
+    done
+  }
+  [ -z "$(links_of kt_base)" ] || fail "kt_base links $(links_of kt_base): it is the standard library only"
+  for target in kt_scene kt_pipeline; do
+    banned_links $target "kt_platform* kt_render kt_res kt_app Qt6::*" "the model is standard C++ only"
+  done
+  for i in "${!layers[@]}"; do
+    above=""
+    for layer in "${layers[@]:$((i + 1))}"; do above+=" kt_platform_$layer"; done
+    banned_links "kt_platform_${layers[$i]}" "kt_scene kt_pipeline kt_render kt_res kt_app$above" \
+      "the framework links only what is below it"
+  done
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures layering rule(s) broken"
   exit 1
 fi
-echo "layers: core < draw < window < shell hold, no include cycles"
+echo "layers: base alone; scene and pipeline apart from the framework; core < draw < window < shell" \
+     "knowing no program; no include cycles${links_file:+; link lines agree}"

@@ -5,9 +5,10 @@
 
 #include <string>
 
-#include "res/dialog_template.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
-#include "res/version_block.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(AboutBox, HasTheFourControlsInOrder) {
   EXPECT_TRUE(controls[1].noPrefix);
 
   EXPECT_EQ(controls[2].kind, DialogControlKind::staticText);
-  EXPECT_STREQ(controls[2].text, FindVersionString("LegalCopyright"));
+  EXPECT_STREQ(controls[2].text, FindVersionString(ProgramVersion(), "LegalCopyright"));
   EXPECT_FALSE(controls[2].noPrefix);
 
   EXPECT_EQ(controls[3].kind, DialogControlKind::pushButton);
@@ -61,36 +62,36 @@ TEST(AboutBox, HasTheFourControlsInOrder) {
 }
 
 TEST(VersionBlock, HoldsVersionOneZeroZeroOneAndTheListedStrings) {
-  const VersionBlock& v = GetVersionBlock();
+  const VersionBlock& v = ProgramVersion();
   const std::array<unsigned, 4> expected = {1, 0, 0, 1};
   EXPECT_EQ(v.fileVersion, expected);
   EXPECT_EQ(v.productVersion, expected);
   EXPECT_STREQ(v.versionText, "1.0.0.1");
   EXPECT_EQ(v.language, 0x0409u);
   EXPECT_EQ(v.codePage, 1200u);
-  EXPECT_STREQ(FindVersionString("FileVersion"), "1, 0, 0, 1");
-  EXPECT_STREQ(FindVersionString("ProductVersion"), "1, 0, 0, 1");
-  EXPECT_STREQ(FindVersionString("FileDescription"), "KORTALWIND MFC Application");
-  EXPECT_STREQ(FindVersionString("InternalName"), "KORTALWIND");
-  EXPECT_STREQ(FindVersionString("OriginalFilename"), "KORTALWIND.EXE");
-  EXPECT_STREQ(FindVersionString("ProductName"), "KORTALWIND Application");
-  EXPECT_STREQ(FindVersionString("CompanyName"), "");
-  EXPECT_STREQ(FindVersionString("LegalTrademarks"), "");
-  const std::string copyright = FindVersionString("LegalCopyright");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "FileVersion"), "1, 0, 0, 1");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "ProductVersion"), "1, 0, 0, 1");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "FileDescription"), "KORTALWIND MFC Application");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "InternalName"), "KORTALWIND");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "OriginalFilename"), "KORTALWIND.EXE");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "ProductName"), "KORTALWIND Application");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "CompanyName"), "");
+  EXPECT_STREQ(FindVersionString(ProgramVersion(), "LegalTrademarks"), "");
+  const std::string copyright = FindVersionString(ProgramVersion(), "LegalCopyright");
   EXPECT_EQ(copyright.rfind("Copyright", 0), 0u) << copyright;
 }
 
 TEST(VersionBlock, TheAboutLineShowsTheBlocksMajorAndMinorVersion) {
-  const VersionBlock& v = GetVersionBlock();
+  const VersionBlock& v = ProgramVersion();
   const std::string line = AboutBox().controls[1].text;
   EXPECT_NE(line.find(std::to_string(v.fileVersion[0]) + "." + std::to_string(v.fileVersion[1])),
             std::string::npos);
 }
 
 TEST(VersionBlock, UnknownKeysGiveNull) {
-  EXPECT_EQ(FindVersionString("Comments"), nullptr);
-  EXPECT_EQ(FindVersionString(""), nullptr);
-  EXPECT_EQ(FindVersionString(nullptr), nullptr);
+  EXPECT_EQ(FindVersionString(ProgramVersion(), "Comments"), nullptr);
+  EXPECT_EQ(FindVersionString(ProgramVersion(), ""), nullptr);
+  EXPECT_EQ(FindVersionString(ProgramVersion(), nullptr), nullptr);
 }
 
 }  // namespace

@@ -9,10 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "res/accelerator_table.h"
-#include "res/menu_resource.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "res/resource.h"
-#include "res/string_table.h"
 
 namespace {
 

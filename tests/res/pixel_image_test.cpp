@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "res/pixel_image.h"
+#include "platform/core/pixel_image.h"
 
 namespace {
 

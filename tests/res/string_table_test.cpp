@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "res/doc_string_field.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
+#include "platform/shell/doc_string_field.h"
 #include "res/resource.h"
-#include "res/string_table.h"
 
 namespace {
 

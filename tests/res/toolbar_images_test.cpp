@@ -6,11 +6,12 @@
 #include <set>
 #include <vector>
 
-#include "res/bitmap_resource.h"
-#include "res/icon_resource.h"
+#include "platform/core/bitmap_resource.h"
+#include "platform/core/icon_resource.h"
+#include "platform/core/resource_pictures.h"
+#include "platform/core/resource_registry.h"
+#include "platform/core/standard_ids.h"
 #include "res/resource.h"
-#include "res/string_table.h"
-#include "res/toolbar_resource.h"
 
 namespace {
 

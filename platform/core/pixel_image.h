@@ -1,13 +1,14 @@
 #pragma once
-// Small palette images kept as editable text: one string per row, one
-// character per pixel, each character looked up in a colour key.
+// The picture format of bitmaps and icons: small palette images kept as
+// editable text, one string per row, one character per pixel, each
+// character looked up in a colour key.
 
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "scene/geometry.h"
+#include "base/geometry.h"
 
 struct ColourKeyEntry {
   char symbol = ' ';

@@ -1,6 +1,6 @@
 #pragma once
-// The program's version block: numeric versions and the named strings of
-// its one language (US English, Unicode code page).
+// The version-block format: numeric versions and the named strings of one
+// language.
 
 #include <array>
 #include <span>
@@ -14,12 +14,10 @@ struct VersionBlock {
   std::array<unsigned, 4> fileVersion{};
   std::array<unsigned, 4> productVersion{};
   const char* versionText = nullptr;  // dotted, as --version prints it
-  unsigned language = 0;  // 0x0409, US English
-  unsigned codePage = 0;  // 1200, Unicode
+  unsigned language = 0;  // 0x0409 for US English
+  unsigned codePage = 0;  // 1200 for Unicode
   std::span<const VersionString> strings;
 };
 
-const VersionBlock& GetVersionBlock();
-
 // The value stored under key ("ProductName", ...), or nullptr when absent.
-const char* FindVersionString(const char* key);
+const char* FindVersionString(const VersionBlock& block, const char* key);

@@ -1,4 +1,4 @@
-#include "res/doc_string_field.h"
+#include "platform/shell/doc_string_field.h"
 
 std::string_view DocStringField(std::string_view templateString, DocStringIndex index) {
   std::string_view rest = templateString;

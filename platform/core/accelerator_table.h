@@ -1,6 +1,7 @@
 #pragma once
-// Keyboard accelerators as data. Keys are virtual-key codes: letters and
-// digits are their upper-case character codes, the rest are named below.
+// The accelerator-table format: keyboard accelerators as data. Keys are
+// virtual-key codes: letters and digits are their upper-case character codes,
+// the rest are named below.
 
 #include <cstdint>
 #include <span>
@@ -29,6 +30,3 @@ struct AcceleratorTable {
   unsigned id = 0;
   std::span<const Accelerator> entries;
 };
-
-// The accelerator table with this id, or nullptr when there is none.
-const AcceleratorTable* FindAcceleratorTable(unsigned id);

@@ -1,7 +1,7 @@
 #pragma once
-// Dialog layouts as data, in dialog units: a horizontal unit is a quarter of
-// the dialog font's average character width, a vertical unit an eighth of
-// its height.
+// The dialog-template format: dialog layouts as data, in dialog units: a
+// horizontal unit is a quarter of the dialog font's average character width, a
+// vertical unit an eighth of its height.
 
 #include <span>
 
@@ -37,6 +37,3 @@ struct DialogTemplate {
   int fontPointSize = 0;
   std::span<const DialogControl> controls;
 };
-
-// The dialog template with this id, or nullptr when there is none.
-const DialogTemplate* FindDialogTemplate(unsigned id);

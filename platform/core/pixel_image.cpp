@@ -1,4 +1,4 @@
-#include "res/pixel_image.h"
+#include "platform/core/pixel_image.h"
 
 #include <cstring>
 

@@ -1,6 +1,7 @@
 #pragma once
-// Menu bars as data: drop-down menus of items. The text after a tab in an
-// item is the accelerator hint shown right-aligned; "&" marks the mnemonic.
+// The menu format: menu bars as data, drop-down menus of items. The text after
+// a tab in an item is the accelerator hint shown right-aligned; "&" marks the
+// mnemonic.
 
 #include <span>
 
@@ -20,6 +21,3 @@ struct MenuResource {
   unsigned id = 0;
   std::span<const MenuPopup> popups;
 };
-
-// The menu bar with this id, or nullptr when there is none.
-const MenuResource* FindMenu(unsigned id);

@@ -1,5 +1,6 @@
 #pragma once
-// Plain screen types shared by the model, the pipeline and the drawing layer.
+// Plain screen types: the vocabulary the model, the pipeline, the drawing layer
+// and the program share. Standard library only.
 
 #include <cstdint>
 

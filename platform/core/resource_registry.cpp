@@ -1,0 +1,73 @@
+#include "platform/core/resource_registry.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+ResourceTables& Registered() {
+  static ResourceTables tables;
+  return tables;
+}
+
+template <typename Resource>
+const Resource* FindById(std::span<const Resource> table, unsigned id, const char* kind) {
+  for (const Resource& resource : table) {
+    if (resource.id == id) return &resource;
+  }
+  ReportMissingResource(kind, id);
+  return nullptr;
+}
+
+const char* FindString(unsigned id) {
+  for (const StringEntry& entry : Registered().strings) {
+    if (id >= entry.first && id <= entry.last) return entry.text;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void AfxSetResourceTables(const ResourceTables& tables) { Registered() = tables; }
+
+const ResourceTables& AfxGetResourceTables() { return Registered(); }
+
+const char* LoadResourceString(unsigned id) {
+  const char* text = FindString(id);
+  if (text == nullptr) ReportMissingResource("string", id);
+  return text;
+}
+
+const char* FindPromptString(unsigned id) { return FindString(id); }
+
+const MenuResource* FindMenu(unsigned id) { return FindById(Registered().menus, id, "menu"); }
+
+const AcceleratorTable* FindAcceleratorTable(unsigned id) {
+  return FindById(Registered().accelerators, id, "accelerator table");
+}
+
+const DialogTemplate* FindDialogTemplate(unsigned id) { return FindById(Registered().dialogs, id, "dialog"); }
+
+const ToolBarResource* FindToolBar(unsigned id) { return FindById(Registered().toolBars, id, "toolbar"); }
+
+const BitmapResource* FindBitmap(unsigned id) { return FindById(Registered().bitmaps, id, "bitmap"); }
+
+const IconResource* FindIcon(unsigned id) { return FindById(Registered().icons, id, "icon"); }
+
+const VersionBlock* FindVersionBlock() {
+  if (Registered().version == nullptr) ReportMissingResource("version block", 1);
+  return Registered().version;
+}
+
+void ReportMissingResource(const char* kind, unsigned id) {
+  static std::mutex mutex;
+  static std::set<std::pair<std::string, unsigned>> reported;
+  const std::lock_guard lock(mutex);
+  if (!reported.emplace(kind, id).second) return;
+  std::fprintf(stderr, "%s: there is no %s %u among the program's resources\n", program_invocation_short_name,
+               kind, id);
+}
