@@ -7,50 +7,63 @@
 #
 # Every wait polls and gives up after KT_DEADLINE seconds (10 by default):
 # nothing sleeps a fixed time and then looks. Each script gets a work folder
-# in $work, removed at exit with every program still running (KEEP=1 keeps
-# it); a script with more to undo defines on_exit.
+# in $kt_work, removed at exit with every program still running (KEEP=1 keeps
+# it); a script with more to undo defines on_exit. Every name the harness
+# defines starts with kt_, so a script's own names never replace one.
 
 kt_deadline=${KT_DEADLINE:-10}
-readonly kPoll=0.1
-readonly kMenuTitle='^kortalwind$'  # a pop-up menu is a window captioned with the program's name
+readonly kt_poll=0.1
+readonly kt_menu_title='^kortalwind$'  # a pop-up menu is a window captioned with the program's name
 
-work=$(mktemp -d /tmp/kt-test-XXXXXX)
+kt_work=$(mktemp -d /tmp/kt-test-XXXXXX)
 kt_pids=()
 kt_cleanup() {
   local p
-  for p in "${kt_pids[@]}"; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
+  for p in "${kt_pids[@]}"; do kill "$p" 2>/dev/null; done
+  # A program that ignores the request is killed at the deadline.
+  for p in "${kt_pids[@]}"; do
+    kt_wait_for kt_ended "$p" >/dev/null || kill -KILL "$p" 2>/dev/null
+    wait "$p" 2>/dev/null
+  done
   declare -F on_exit >/dev/null && on_exit
-  [ -n "${KEEP:-}" ] && echo "work folder kept: $work" || rm -rf "$work"
+  [ -n "${KEEP:-}" ] && echo "work folder kept: $kt_work" || rm -rf "$kt_work"
 }
 trap kt_cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+kt_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start PROGRAM [ARG...]: runs it in the background, output to $work/program.log; sets pid.
-start() {
-  "$@" >>"$work/program.log" 2>&1 &
-  pid=$!
-  kt_pids+=("$pid")
+# kt_now: microseconds since the epoch. Only digits are kept: the shell writes
+# EPOCHREALTIME with the locale's decimal point, and a comma there would be
+# read by the arithmetic as its comma operator.
+kt_now() { echo "${EPOCHREALTIME//[!0-9]/}"; }
+
+# kt_start PROGRAM [ARG...]: runs it in the background, output to
+# $kt_work/program.log; sets kt_pid.
+kt_start() {
+  "$@" >>"$kt_work/program.log" 2>&1 &
+  kt_pid=$!
+  kt_pids+=("$kt_pid")
 }
 
-# wait_for COMMAND...: runs COMMAND until it succeeds and prints its output;
-# fails once the deadline has passed or as soon as COMMAND returns 2 (no
-# hope). COMMAND runs in this shell, so it may keep what it saw in variables.
-wait_for() {
-  local until=$((${EPOCHREALTIME/./} + kt_deadline * 1000000)) status
+# kt_wait_for COMMAND...: runs COMMAND until it succeeds and prints its
+# output; fails once the deadline has passed or as soon as COMMAND returns 2
+# (no hope). COMMAND runs in this shell, so it may keep what it saw in
+# variables (the locals here are prefixed so as not to hide them).
+kt_wait_for() {
+  local kt_until=$(($(kt_now) + kt_deadline * 1000000)) kt_status
   while :; do
-    "$@" >"$work/wait_for.out"
-    status=$?
-    ((status == 0)) && { cat "$work/wait_for.out"; return 0; }
-    ((status != 2 && ${EPOCHREALTIME/./} < until)) || return 1
-    sleep $kPoll
+    "$@" >"$kt_work/wait_for.out"
+    kt_status=$?
+    ((kt_status == 0)) && { cat "$kt_work/wait_for.out"; return 0; }
+    ((kt_status != 2 && $(kt_now) < kt_until)) || return 1
+    sleep $kt_poll
   done
 }
 
-# windows PID [TITLE-REGEX [BELOW-WIDTH]]: the process's mapped windows whose
-# title matches (case counts, unlike xdotool's own search), narrower than
-# BELOW-WIDTH if given; fails when there is none.
-windows() {
+# kt_windows PID [TITLE-REGEX [BELOW-WIDTH]]: the process's mapped windows
+# whose title matches (case counts, unlike xdotool's own search), narrower
+# than BELOW-WIDTH if given; fails when there is none.
+kt_windows() {
   local w title width found=1
   for w in $(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null); do
     title=$(xdotool getwindowname "$w" 2>/dev/null) && [[ $title =~ ${2:-} ]] || continue
@@ -62,78 +75,87 @@ windows() {
   done
   return $found
 }
-title_of() { xdotool getwindowname "$1" 2>/dev/null; }
-no_windows() { ! windows "$@" >/dev/null; }
-first_window() { ended "$1" && return 2; local w; w=$(windows "$@") && echo "${w%%$'\n'*}"; }
+kt_title_of() { xdotool getwindowname "$1" 2>/dev/null; }
+kt_no_windows() { ! kt_windows "$@" >/dev/null; }
+kt_first_window() { kt_ended "$1" && return 2; local w; w=$(kt_windows "$@") && echo "${w%%$'\n'*}"; }
 
-# wait_window PID TITLE-REGEX [BELOW-WIDTH]: the first such window once it is
-# mapped; fails at the deadline or as soon as the process has ended.
-wait_window() { wait_for first_window "$@"; }
-# wait_gone PID TITLE-REGEX [BELOW-WIDTH]: until no such window is mapped.
-wait_gone() { wait_for no_windows "$@"; }
+# kt_wait_window PID TITLE-REGEX [BELOW-WIDTH]: the first such window once it
+# is mapped; fails at the deadline or as soon as the process has ended.
+kt_wait_window() { kt_wait_for kt_first_window "$@"; }
+# kt_wait_gone PID TITLE-REGEX [BELOW-WIDTH]: until no such window is mapped.
+kt_wait_gone() { kt_wait_for kt_no_windows "$@"; }
 
-focus() { timeout 3 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null; }
+kt_focus() { timeout 3 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null; }
 
-# open_menu PID KEY: Alt+KEY, then waits for the pop-up menu.
-open_menu() {
+# kt_open_menu PID KEY: Alt+KEY, then waits for the pop-up menu.
+kt_open_menu() {
   xdotool key --clearmodifiers "alt+$2"
-  wait_window "$1" "$kMenuTitle" >/dev/null
+  kt_wait_window "$1" "$kt_menu_title" >/dev/null
 }
-# menu PID KEY ITEM: picks ITEM (its mnemonic) from the menu under Alt+KEY
+# kt_menu PID KEY ITEM: picks ITEM (its mnemonic) from the menu under Alt+KEY
 # and waits for the menu to close.
-menu() {
-  open_menu "$1" "$2" || return 1
+kt_menu() {
+  kt_open_menu "$1" "$2" || return 1
   xdotool key "$3"
-  wait_gone "$1" "$kMenuTitle"
+  kt_wait_gone "$1" "$kt_menu_title"
 }
 
-# wait_exit PID: waits for the process to end and sets exit_status; one that
-# outlives the deadline is killed, exit_status is "hung" and it fails.
-wait_exit() {
-  if wait_for ended "$1"; then
-    wait "$1"; exit_status=$?
+# kt_wait_exit PID: waits for the process to end and sets kt_exit_status;
+# one that outlives the deadline is killed, kt_exit_status is "hung" and it
+# fails.
+kt_wait_exit() {
+  if kt_wait_for kt_ended "$1"; then
+    wait "$1"; kt_exit_status=$?
   else
-    kill -9 "$1" 2>/dev/null; wait "$1" 2>/dev/null; exit_status=hung
+    kill -9 "$1" 2>/dev/null; wait "$1" 2>/dev/null; kt_exit_status=hung
   fi
   local p rest=()
   for p in "${kt_pids[@]}"; do [ "$p" = "$1" ] || rest+=("$p"); done
   kt_pids=("${rest[@]}")
-  [ "$exit_status" != hung ]
+  [ "$kt_exit_status" != hung ]
 }
-ended() { ! kill -0 "$1" 2>/dev/null; }
-# expect_exit PID STATUS WHAT: fails the test unless WHAT ends it with STATUS.
-expect_exit() {
-  wait_exit "$1"
-  [ "$exit_status" = "$2" ] || fail "$3 gave status $exit_status, not $2"
+kt_ended() { ! kill -0 "$1" 2>/dev/null; }
+# kt_expect_exit PID STATUS WHAT: fails the test unless WHAT ends it with STATUS.
+kt_expect_exit() {
+  kt_wait_exit "$1"
+  [ "$kt_exit_status" = "$2" ] || kt_fail "$3 gave status $kt_exit_status, not $2"
 }
 
-# shot FILE [WxH+X+Y]: the screen, or a part of it.
-shot() { import -window root ${2:+-crop "$2"} +repage "$1"; }
-# differ A B [FUZZ]: how many pixels of two pictures differ (by more than FUZZ, e.g. 2%).
-differ() { compare -metric AE ${3:+-fuzz "$3"} "$1" "$2" null: 2>&1 | cut -d' ' -f1 | cut -d. -f1; }
-
-# wait_change WxH+X+Y [PIXELS [FILE]]: until more than PIXELS (0) of that part
-# of the screen differ from FILE, or from how it looked when the wait began.
-wait_change() {
-  local from=${3:-$work/before.png}
-  [ -n "${3:-}" ] || shot "$from" "$1"
-  wait_for differs_from "$from" "$1" "${2:-0}" >/dev/null
+# kt_shot FILE [WxH+X+Y]: the screen, or a part of it.
+kt_shot() { import -window root ${2:+-crop "$2"} +repage "$1"; }
+# kt_differ A B [FUZZ]: sets kt_differing to how many pixels of two pictures
+# differ (by more than FUZZ, e.g. 2%). A comparison that cannot be made fails
+# the test with compare's reason: read as a count, its error would let a
+# picture pass as unchanged. compare writes large counts as 1.28e+06.
+kt_differ() {
+  local out
+  out=$(compare -metric AE ${3:+-fuzz "$3"} "$1" "$2" null: 2>&1)
+  (($? <= 1)) && [[ $out =~ ^[0-9.]+(e\+[0-9]+)?$ ]] || kt_fail "cannot compare $1 with $2: $out"
+  kt_differing=$(LC_ALL=C awk -v n="$out" 'BEGIN { printf "%d", n }')
 }
-# wait_looks FILE WxH+X+Y: until that part of the screen looks as FILE.
-wait_looks() { wait_for looks_as "$1" "$2" >/dev/null; }
-differs_from() { shot "$work/now.png" "$2"; (($(differ "$1" "$work/now.png") > $3)); }
-looks_as() { ! differs_from "$1" "$2" 0; }
 
-# wait_still WxH+X+Y SECONDS: until that part of the screen has shown the
+# kt_wait_change WxH+X+Y [PIXELS [FILE]]: until more than PIXELS (0) of that
+# part of the screen differ from FILE, or from how it looked when the wait began.
+kt_wait_change() {
+  local from=${3:-$kt_work/before.png}
+  [ -n "${3:-}" ] || kt_shot "$from" "$1"
+  kt_wait_for kt_differs_from "$from" "$1" "${2:-0}" >/dev/null
+}
+# kt_wait_looks FILE WxH+X+Y: until that part of the screen looks as FILE.
+kt_wait_looks() { kt_wait_for kt_looks_as "$1" "$2" >/dev/null; }
+kt_differs_from() { kt_shot "$kt_work/now.png" "$2"; kt_differ "$1" "$kt_work/now.png"; ((kt_differing > $3)); }
+kt_looks_as() { ! kt_differs_from "$1" "$2" 0; }
+
+# kt_wait_still WxH+X+Y SECONDS: until that part of the screen has shown the
 # same pixels for SECONDS (whole) on end; fails when it never does by the deadline.
-wait_still() {
-  shot "$work/still.png" "$1"
-  kt_still_since=${EPOCHREALTIME/./}
-  wait_for still_for "$1" "$2"
+kt_wait_still() {
+  kt_shot "$kt_work/still.png" "$1"
+  kt_still_since=$(kt_now)
+  kt_wait_for kt_still_for "$1" "$2"
 }
-still_for() {
-  if differs_from "$work/still.png" "$1" 0; then
-    cp "$work/now.png" "$work/still.png"; kt_still_since=${EPOCHREALTIME/./}; return 1
+kt_still_for() {
+  if kt_differs_from "$kt_work/still.png" "$1" 0; then
+    cp "$kt_work/now.png" "$kt_work/still.png"; kt_still_since=$(kt_now); return 1
   fi
-  ((${EPOCHREALTIME/./} - kt_still_since >= $2 * 1000000))
+  (($(kt_now) - kt_still_since >= $2 * 1000000))
 }

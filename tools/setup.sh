@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config lld
   qt6-base-dev libglib2.0-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick locales
   desktop-file-utils appstream lintian groff-base
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
   ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests

@@ -9,6 +9,15 @@
 
 namespace {
 
+void ReportMissingResource(const char* kind, unsigned id) {
+  static std::mutex mutex;
+  static std::set<std::pair<std::string, unsigned>> reported;
+  const std::lock_guard lock(mutex);
+  if (!reported.emplace(kind, id).second) return;
+  std::fprintf(stderr, "%s: there is no %s %u among the program's resources\n", program_invocation_short_name,
+               kind, id);
+}
+
 ResourceTables& Registered() {
   static ResourceTables tables;
   return tables;
@@ -34,8 +43,6 @@ const char* FindString(unsigned id) {
 
 void AfxSetResourceTables(const ResourceTables& tables) { Registered() = tables; }
 
-const ResourceTables& AfxGetResourceTables() { return Registered(); }
-
 const char* LoadResourceString(unsigned id) {
   const char* text = FindString(id);
   if (text == nullptr) ReportMissingResource("string", id);
@@ -59,15 +66,6 @@ const BitmapResource* FindBitmap(unsigned id) { return FindById(Registered().bit
 const IconResource* FindIcon(unsigned id) { return FindById(Registered().icons, id, "icon"); }
 
 const VersionBlock* FindVersionBlock() {
-  if (Registered().version == nullptr) ReportMissingResource("version block", 1);
+  if (Registered().version == nullptr) ReportMissingResource("version block", 1);  // a program has one, number 1
   return Registered().version;
-}
-
-void ReportMissingResource(const char* kind, unsigned id) {
-  static std::mutex mutex;
-  static std::set<std::pair<std::string, unsigned>> reported;
-  const std::lock_guard lock(mutex);
-  if (!reported.emplace(kind, id).second) return;
-  std::fprintf(stderr, "%s: there is no %s %u among the program's resources\n", program_invocation_short_name,
-               kind, id);
 }

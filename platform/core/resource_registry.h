@@ -2,9 +2,10 @@
 // The program's resources as the framework finds them: the program hands its
 // tables over once at start-up (its application object does, before
 // InitInstance), and the framework looks up each menu, string, dialog,
-// toolbar, bitmap and icon by id among them. A lookup that misses says so
-// on stderr, once per resource, and gives nothing; the caller carries on
-// without it.
+// toolbar, bitmap and icon by id among them. A lookup that misses writes
+// "PROGRAM: there is no KIND ID among the program's resources" on stderr,
+// the first time for each kind and id, and gives nothing; the caller
+// carries on without it.
 
 #include <span>
 
@@ -31,7 +32,6 @@ struct ResourceTables {
 
 // Replaces what was registered; empty tables take everything away.
 void AfxSetResourceTables(const ResourceTables& tables);
-const ResourceTables& AfxGetResourceTables();
 
 // Each gives nullptr when the registered tables lack the id.
 const char* LoadResourceString(unsigned id);
@@ -46,7 +46,3 @@ const VersionBlock* FindVersionBlock();
 // A command's prompt, or nullptr; many commands have none, so a miss is not
 // reported.
 const char* FindPromptString(unsigned id);
-
-// Writes "NAME: there is no KIND ID among the program's resources" on
-// stderr, the first time each kind and id misses.
-void ReportMissingResource(const char* kind, unsigned id);

@@ -8,5 +8,6 @@
 // float starts. The menu bar merely highlighted from the keyboard, with no
 // drop-down open, does not hold the loop.
 
-// Starts watching the application's menus and toolbars; once is enough.
+// Starts watching the application object's menus and toolbars; more calls for
+// the same application object change nothing.
 void EnableTrackingLoops();

@@ -29,10 +29,13 @@
 #include "platform/shell/document.h"
 #include "platform/shell/frame_wnd.h"
 #include "platform/window/message_box.h"
+#include "platform/window/tracking_loop.h"
 #include "platform/window/window_handle.h"
 #include "platform/window/wnd_state.h"
 #include "scene/scene_store.h"
 #include "tests/support/when_modal.h"
+
+void ReplaceApplication();  // main.cpp
 
 namespace {
 
@@ -236,8 +239,9 @@ void ExpectHeldUntilReleased(CKorTalwindApp& app, const Hold& hold) {
   poll.start(10);
   QTimer guard;  // a hold that never ends fails the test instead of hanging it
   guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [] {
+  QObject::connect(&guard, &QTimer::timeout, [window] {
     ClosePopup(nullptr);
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(window));
     PostQuitMessage(99);
   });
   guard.start(10000);
@@ -245,6 +249,25 @@ void ExpectHeldUntilReleased(CKorTalwindApp& app, const Hold& hold) {
   EXPECT_EQ(phase, Phase::done);
   EXPECT_EQ(movesWhileHeld, 0);
 }
+
+void PressToolBarHandle(QMainWindow* w) { QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); }
+
+const Hold kToolBarDrag{
+    "ToolBarDrag", PressToolBarHandle,
+    [](QMainWindow* w) { QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); }};
+
+// Hands every release straight to its receiver, past the application's other
+// event filters: the toolkit knows the button is up, but the hold's watch sees
+// no release, as when it goes to another client. The toolbar still ends its
+// drag, so the toolkit leaves nothing behind.
+class ElsewhereFilter : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    watched->event(event);
+    return true;
+  }
+};
 
 class HoldTest : public AppTest, public ::testing::WithParamInterface<Hold> {};
 
@@ -262,9 +285,20 @@ INSTANTIATE_TEST_SUITE_P(
                QApplication::sendEvent(bar, &event);
              },
              ClosePopup},
-        Hold{"ToolBarDrag",
-             [](QMainWindow* w) { QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); },
-             [](QMainWindow* w) { QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w)); }}),
+        kToolBarDrag,
+        Hold{"ToolBarDragReleasedElsewhere", PressToolBarHandle,
+             [](QMainWindow* w) {
+               ElsewhereFilter elsewhere;
+               qApp->installEventFilter(&elsewhere);  // the last installed sees events first
+               QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, ToolBarHandle(w));
+             }}),
     [](const ::testing::TestParamInfo<Hold>& info) { return std::string(info.param.name); });
+
+// The hold works for each application object of a process, not just the first.
+TEST_F(AppTest, ASecondApplicationObjectHoldsToo) {
+  EnableTrackingLoops();
+  ReplaceApplication();
+  ExpectHeldUntilReleased(app, kToolBarDrag);
+}
 
 }  // namespace

@@ -1,13 +1,30 @@
-// One QApplication for the whole run: windows need it.
+// One QApplication at a time for the whole run: windows need it. A test may
+// replace it with a fresh one, as a process that makes a second one would.
 #include <QApplication>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "res/program_resources.h"
 
+namespace {
+int argCount = 0;
+char** args = nullptr;
+std::unique_ptr<QApplication> application;
+}  // namespace
+
+void ReplaceApplication() {
+  application.reset();
+  application = std::make_unique<QApplication>(argCount, args);
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
+  argCount = argc;
+  args = argv;
+  ReplaceApplication();
   AfxSetResourceTables(ProgramResources());  // as the program's application object does
-  QApplication::setQuitOnLastWindowClosed(false);
-  return RUN_ALL_TESTS();
+  const int status = RUN_ALL_TESTS();
+  application.reset();
+  return status;
 }

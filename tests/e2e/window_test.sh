@@ -11,17 +11,17 @@ close_window=$2
 # The picture area of each copy, below the toolbar and the overlay line.
 readonly kPictureA=600x300+20+110 kPictureB=600x300+660+110 kArea=$((600 * 300))
 
-start "$program" -geometry 640x480+0+0; a=$pid
-start "$program" -geometry 640x480+640+0; b=$pid
-wa=$(wait_window $a '^Untitled - korTalwind$') || fail "first window never appeared"
-wb=$(wait_window $b '^Untitled - korTalwind$') || fail "second window never appeared"
-wait_change $kPictureA && wait_change $kPictureB || fail "the two pictures do not both fly"
+kt_start "$program" -geometry 640x480+0+0; a=$kt_pid
+kt_start "$program" -geometry 640x480+640+0; b=$kt_pid
+wa=$(kt_wait_window $a '^Untitled - korTalwind$') || kt_fail "first window never appeared"
+wb=$(kt_wait_window $b '^Untitled - korTalwind$') || kt_fail "second window never appeared"
+kt_wait_change $kPictureA && kt_wait_change $kPictureB || kt_fail "the two pictures do not both fly"
 
 shoot() {  # sets d: how far the two pictures differ now
-  shot "$work/shot.png"
-  convert "$work/shot.png" -crop $kPictureA +repage "$work/a.png"
-  convert "$work/shot.png" -crop $kPictureB +repage "$work/b.png"
-  d=$(differ "$work/a.png" "$work/b.png" 2%)
+  kt_shot "$kt_work/shot.png"
+  convert "$kt_work/shot.png" -crop $kPictureA +repage "$kt_work/a.png"
+  convert "$kt_work/shot.png" -crop $kPictureB +repage "$kt_work/b.png"
+  kt_differ "$kt_work/a.png" "$kt_work/b.png" 2%; d=$kt_differing
 }
 
 # Colours: ground, road, outline, overlay and building shades, each seen in
@@ -33,26 +33,26 @@ jitter=0
 all_colours_seen() {  # one more shot: the largest difference so far and the colours seen
   shoot
   ((d > jitter)) && jitter=$d
-  convert "$work/shot.png" -crop 640x480+0+0 +repage -format %c histogram:info:- >"$work/hist.txt"
+  convert "$kt_work/shot.png" -crop 640x480+0+0 +repage -format %c histogram:info:- >"$kt_work/hist.txt"
   local name missing=1
   for name in "${!wanted[@]}"; do
-    grep -qiE "${wanted[$name]}" "$work/hist.txt" && [[ " $seen " != *" $name "* ]] && seen="$seen $name"
+    grep -qiE "${wanted[$name]}" "$kt_work/hist.txt" && [[ " $seen " != *" $name "* ]] && seen="$seen $name"
   done
   for name in "${!wanted[@]}"; do [[ " $seen " == *" $name "* ]] || return 1; done
 }
-wait_for all_colours_seen || fail "colours seen: ${seen# }; not all of ${!wanted[*]}"
+kt_wait_for all_colours_seen || kt_fail "colours seen: ${seen# }; not all of ${!wanted[*]}"
 
 # A click in the first copy builds a new city there.
 threshold=$((jitter * 2 > kArea / 10 ? jitter * 2 : kArea / 10))
 xdotool mousemove 320 300 click 1
 far_apart() { shoot; ((d > threshold)); }
-wait_for far_apart || fail "the click did not change the city (difference ${d}, jitter ${jitter})"
+kt_wait_for far_apart || kt_fail "the click did not change the city (difference ${d}, jitter ${jitter})"
 
 # The first copy is closed as a window manager's close button does it, the
 # second through File > Exit from the keyboard; each must end with status 0.
-"$close_window" "$wa" || fail "could not ask the first window to close"
-focus "$wb"
-menu $b f x || fail "Alt+F opened no menu in the second copy"
-expect_exit $a 0 "the close button"
-expect_exit $b 0 "File > Exit"
+"$close_window" "$wa" || kt_fail "could not ask the first window to close"
+kt_focus "$wb"
+kt_menu $b f x || kt_fail "Alt+F opened no menu in the second copy"
+kt_expect_exit $a 0 "the close button"
+kt_expect_exit $b 0 "File > Exit"
 echo "ok: colours seen (${seen# }), jitter $jitter, after click $d"

@@ -16,6 +16,6 @@ cmake -S "$root" -B "$build" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKT_SANITIZE=ON -DKT_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
-  -DCMAKE_PROJECT_INCLUDE="$here/fuzz_hook.cmake"
+  -DKT_LIBFUZZER=ON
 cmake --build "$build" -j"${JOBS:-2}" --target kt_fuzz_export_args kt_fuzz_document_open
 echo "fuzz targets in $build/fuzz"

@@ -50,11 +50,11 @@ listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do
 
 # ---------------------------------------------------------------- program --
 
-main_title() { local w; w=$(windows $pid "$kTitleSuffix\$" | head -1) && title_of "$w"; }
+main_title() { local w; w=$(kt_windows $kt_pid "$kTitleSuffix\$" | head -1) && kt_title_of "$w"; }
 first_answer() {  # prints "main TITLE" or "message" once one shows, nothing once the program ended
-  ended $pid && return
+  kt_ended $kt_pid && return
   local title; title=$(main_title) && { echo "main $title"; return; }
-  windows $pid "$kMessage" $kNarrow >/dev/null && echo message
+  kt_windows $kt_pid "$kMessage" $kNarrow >/dev/null && echo message
 }
 
 # open_case LABEL PATH EXPECT [SHOWN]: EXPECT is "opens" (the window shows the
@@ -65,46 +65,46 @@ open_case() {
   local label=$1 path=$2 expect=$3 before after seen started=$SECONDS
   local shown=${4:-$(basename -- "$2")}
   before=$(fingerprint "$path")
-  start "$program" "$path"
-  seen=$(wait_for first_answer)
+  kt_start "$program" "$path"
+  seen=$(kt_wait_for first_answer)
   case $seen in
     "main "*)
       local title=${seen#main }
-      menu $pid f x; wait_exit $pid
+      kt_menu $kt_pid f x; kt_wait_exit $kt_pid
       after=$(fingerprint "$path")
       if [ "$expect" != opens ]; then
         report FAIL "$label" "opened as '$(printable "$title")' instead of refusing"
       elif [ "$title" != "$shown$kTitleSuffix" ]; then
         report FAIL "$label" "title '$(printable "$title")' does not name the file"
-      elif [ "$exit_status" != 0 ]; then
-        report FAIL "$label" "opened, but File > Exit gave status $exit_status"
+      elif [ "$kt_exit_status" != 0 ]; then
+        report FAIL "$label" "opened, but File > Exit gave status $kt_exit_status"
       elif [ "$before" != "$after" ]; then
         report FAIL "$label" "the file changed"
       else
         report PASS "$label" "opens in $((SECONDS - started)) s, title names it, file untouched"
       fi ;;
     message)
-      xdotool key Return; wait_exit $pid
+      xdotool key Return; kt_wait_exit $kt_pid
       after=$(fingerprint "$path")
       if [ "$expect" != refused ]; then
-        report FAIL "$label" "refused with a message (status $exit_status) instead of opening"
-      elif [ "$exit_status" != 1 ]; then
-        report FAIL "$label" "message shown, then status $exit_status"
+        report FAIL "$label" "refused with a message (status $kt_exit_status) instead of opening"
+      elif [ "$kt_exit_status" != 1 ]; then
+        report FAIL "$label" "message shown, then status $kt_exit_status"
       elif [ "$before" != "$after" ]; then
         report FAIL "$label" "the file changed"
       else
         report PASS "$label" "message, then exit status 1"
       fi ;;
     *)
-      if ended $pid; then
-        wait_exit $pid; report FAIL "$label" "ended with status $exit_status before showing anything"
+      if kt_ended $kt_pid; then
+        kt_wait_exit $kt_pid; report FAIL "$label" "ended with status $kt_exit_status before showing anything"
       else
-        kill -9 $pid; wait_exit $pid; report FAIL "$label" "no window or message within $kt_deadline s (hangs)"
+        kill -9 $kt_pid; kt_wait_exit $kt_pid; report FAIL "$label" "no window or message within $kt_deadline s (hangs)"
       fi ;;
   esac
 }
 
-files=$work/files
+files=$kt_work/files
 mkdir -p "$files/folder"
 mkfifo "$files/fifo"
 truncate -s 10G "$files/sparse.kor"
@@ -130,9 +130,9 @@ open_case "name not in UTF-8" "$files/latin1-"$'\xe9'".kor" opens "latin1-"$'\xe
 # ------------------------------------------------------------ Save As --
 
 save_outcome() {  # prints "message", "ask" (replace the file?) or "titled" once one shows
-  windows $pid "$kMessage" $kNarrow >/dev/null && { echo message; return; }
-  windows $pid '^Save As$' 400 >/dev/null && { echo ask; return; }
-  no_windows $pid '^Save As$' && [ "$(main_title)" != "Untitled$kTitleSuffix" ] && echo titled
+  kt_windows $kt_pid "$kMessage" $kNarrow >/dev/null && { echo message; return; }
+  kt_windows $kt_pid '^Save As$' 400 >/dev/null && { echo ask; return; }
+  kt_no_windows $kt_pid '^Save As$' && [ "$(main_title)" != "Untitled$kTitleSuffix" ] && echo titled
 }
 
 # save_case LABEL PATH EXPECT: a fresh Untitled document saved with File >
@@ -145,18 +145,18 @@ save_case() {
   dir=$(dirname -- "$path")
   before=$(fingerprint "$path")
   before_list=$(listing "$dir")
-  start "$program"
-  if ! wait_window $pid "$kTitleSuffix\$" >/dev/null; then
-    report FAIL "$label" "the program did not start"; kill -9 $pid; wait_exit $pid; return
+  kt_start "$program"
+  if ! kt_wait_window $kt_pid "$kTitleSuffix\$" >/dev/null; then
+    report FAIL "$label" "the program did not start"; kill -9 $kt_pid; kt_wait_exit $kt_pid; return
   fi
-  if ! menu $pid f a || ! wait_window $pid '^Save As$' >/dev/null; then
-    report FAIL "$label" "File > Save As showed no dialog"; kill -9 $pid; wait_exit $pid; return
+  if ! kt_menu $kt_pid f a || ! kt_wait_window $kt_pid '^Save As$' >/dev/null; then
+    report FAIL "$label" "File > Save As showed no dialog"; kill -9 $kt_pid; kt_wait_exit $kt_pid; return
   fi
   xdotool type --delay 20 -- "$path"; xdotool key Return
-  outcome=$(wait_for save_outcome)
+  outcome=$(kt_wait_for save_outcome)
   if [ "$outcome" = ask ]; then  # replace the existing file
     xdotool key alt+y
-    wait_gone $pid '^Save As$' 400 && outcome=$(wait_for save_outcome)
+    kt_wait_gone $kt_pid '^Save As$' 400 && outcome=$(kt_wait_for save_outcome)
   fi
   title=$(main_title)
   after=$(fingerprint "$path")
@@ -165,7 +165,7 @@ save_case() {
     xdotool key Return
     if [ "$expect" != refused ]; then
       report FAIL "$label" "a message instead of saving"
-    elif ! wait_gone $pid "$kMessage" $kNarrow || ended $pid; then
+    elif ! kt_wait_gone $kt_pid "$kMessage" $kNarrow || kt_ended $kt_pid; then
       report FAIL "$label" "the message did not go, or the program ended after it"
     elif [ "$(main_title)" != "Untitled$kTitleSuffix" ]; then
       report FAIL "$label" "the document took the name although nothing was saved"
@@ -179,20 +179,20 @@ save_case() {
   else
     report FAIL "$label" "no message; title '$(printable "$title")', target: $(printable "$after")"
   fi
-  menu $pid f x; wait_exit $pid
-  [ "$exit_status" = 0 ] || report FAIL "$label" "File > Exit afterwards gave status $exit_status"
+  kt_menu $kt_pid f x; kt_wait_exit $kt_pid
+  [ "$kt_exit_status" = 0 ] || report FAIL "$label" "File > Exit afterwards gave status $kt_exit_status"
 }
 
-saves=$work/saves
-mkdir -p "$saves" "$work/save-ro-src"
-printf 'keep me\n' >"$work/save-ro-src/keep.kor"
+saves=$kt_work/saves
+mkdir -p "$saves" "$kt_work/save-ro-src"
+printf 'keep me\n' >"$kt_work/save-ro-src/keep.kor"
 echo "Save As: $program"
 save_case "save into a missing folder" "$saves/missing/doc.kor" refused
 save_case "save with spaces in the name" "$saves/with space.kor" saves
 printf 'keep me\n' >"$saves/old.kor"
 save_case "save replacing a file" "$saves/old.kor" saves
 mkdir -p "$saves/ro"
-if mount --bind "$work/save-ro-src" "$saves/ro" 2>/dev/null; then
+if mount --bind "$kt_work/save-ro-src" "$saves/ro" 2>/dev/null; then
   mounts+=("$saves/ro")
   mount -o remount,bind,ro "$saves/ro"
   save_case "save onto a read-only file system" "$saves/ro/keep.kor" refused
@@ -221,14 +221,14 @@ export_case() {
   dir=$(dirname -- "$out")
   before=$(fingerprint "$out")
   before_list=$(listing "$dir")
-  timeout 60 "$exporter" png --tick 1000 --size 320x240 --out "$out" >"$work/stdout" 2>"$work/stderr"
+  timeout 60 "$exporter" png --tick 1000 --size 320x240 --out "$out" >"$kt_work/stdout" 2>"$kt_work/stderr"
   status=$?
   after=$(fingerprint "$out")
   after_list=$(listing "$dir")
-  lines=$(wc -l <"$work/stderr")
+  lines=$(wc -l <"$kt_work/stderr")
   if [ "$expect" = writes ]; then
     if [ $status -ne 0 ]; then
-      report FAIL "$label" "status $status: $(head -c 200 "$work/stderr")"
+      report FAIL "$label" "status $status: $(head -c 200 "$kt_work/stderr")"
     elif ! file -b -- "$out" | grep -q '^PNG image'; then
       report FAIL "$label" "status 0 but no PNG at the target"
     elif [ "$(listing "$dir" | grep -c '\.tmp')" -ne 0 ]; then
@@ -237,19 +237,19 @@ export_case() {
       report PASS "$label" "status 0, PNG written"
     fi
   else
-    if [ $status -ne 2 ] || [ "$lines" -ne 1 ] || [ -s "$work/stdout" ]; then
-      report FAIL "$label" "status $status, $lines stderr lines: $(printable "$(head -c 200 "$work/stderr")")"
+    if [ $status -ne 2 ] || [ "$lines" -ne 1 ] || [ -s "$kt_work/stdout" ]; then
+      report FAIL "$label" "status $status, $lines stderr lines: $(printable "$(head -c 200 "$kt_work/stderr")")"
     elif [ "$before" != "$after" ]; then
       report FAIL "$label" "the target changed ($(printable "$before") -> $(printable "$after"))"
     elif [ "$before_list" != "$after_list" ]; then
       report FAIL "$label" "the folder changed: $(printable "$(diff <(echo "$before_list") <(echo "$after_list") | grep '^[<>]')")"
     else
-      report PASS "$label" "status 2: $(printable "$(cat "$work/stderr")")"
+      report PASS "$label" "status 2: $(printable "$(cat "$kt_work/stderr")")"
     fi
   fi
 }
 
-out=$work/out
+out=$kt_work/out
 mkdir -p "$out/folder"
 printf 'old picture\n' >"$out/keep.png"
 mkfifo "$out/fifo.png"
@@ -265,17 +265,17 @@ export_case "missing folder named with a newline" "$out/new"$'\n'"line/x.png" re
 
 # A read-only place (a read-only bind mount: root may write anywhere else)
 # and a full disk (a tiny tmpfs filled up), each holding a picture to keep.
-ro=$work/ro
-mkdir -p "$ro" "$work/ro-src"
-printf 'old picture\n' >"$work/ro-src/keep.png"
-if mount --bind "$work/ro-src" "$ro" 2>/dev/null && mounts+=("$ro") && mount -o remount,bind,ro "$ro" 2>/dev/null; then
+ro=$kt_work/ro
+mkdir -p "$ro" "$kt_work/ro-src"
+printf 'old picture\n' >"$kt_work/ro-src/keep.png"
+if mount --bind "$kt_work/ro-src" "$ro" 2>/dev/null && mounts+=("$ro") && mount -o remount,bind,ro "$ro" 2>/dev/null; then
   export_case "onto a read-only file system" "$ro/keep.png" refuses
   export_case "new file on a read-only file system" "$ro/new.png" refuses
 else
   report SKIP "read-only file system" "cannot mount here (needs root)"
 fi
 
-full=$work/full
+full=$kt_work/full
 mkdir -p "$full"
 if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
   mounts+=("$full")

@@ -179,9 +179,9 @@ TEST(BitBlt, NeverReadsOutsideTheSourceOrWritesOutsideTheTarget) {
   EXPECT_EQ(window.Pixel(9, 9), RGB(0, 0, 0));
 }
 
-// Random fills, polygons (pens of one and two pixels, brushes, no pen,
-// corners far outside, too many corners for the raster filler) and text, the
-// same for every seed. needPixels is called now and then between them.
+// Random fills, polygons (pens of one and two pixels, brushes, corners far
+// outside, too many corners for the raster filler) and text, the same for
+// every seed. needPixels is called now and then between them.
 void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::function<void()>& needPixels) {
   std::mt19937 rng(seed);
   const auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
@@ -213,7 +213,7 @@ void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::func
         needPixels();
         break;
       case 3: {
-        pens.push_back(any(0, 4) == 0 ? std::make_unique<CPen>() : std::make_unique<CPen>(PS_SOLID, any(0, 2), colour()));
+        pens.push_back(std::make_unique<CPen>(PS_SOLID, any(0, 2), colour()));
         CPen* displaced = dc.SelectObject(pens.back().get());
         if (!oldPen) oldPen = displaced;
         break;

@@ -27,7 +27,12 @@ constexpr StringEntry kOtherStrings[] = {{kOtherFrame, kOtherFrame, "Other"}};
 
 class OtherProgramResources : public ::testing::Test {
  protected:
-  void SetUp() override { AfxSetResourceTables({.strings = kOtherStrings, .menus = kOtherMenus}); }
+  void SetUp() override {
+    ResourceTables other;
+    other.strings = kOtherStrings;
+    other.menus = kOtherMenus;
+    AfxSetResourceTables(other);
+  }
   void TearDown() override {
     AfxSetResourceTables(ProgramResources());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

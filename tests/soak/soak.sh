@@ -36,24 +36,24 @@ seed=${KT_SOAK_SEED:-1}
 [ "$seed" = random ] && seed=$(($(date +%s) % 32768))
 RANDOM=$seed
 
-log() { printf '%6ds %s\n' $((SECONDS - start)) "$*" >>"$work/actions.log"; }
-alive() { ! ended $pid; }
-rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status" 2>/dev/null; }
-fd_count() { ls "/proc/$pid/fd" 2>/dev/null | wc -l; }
+log() { printf '%6ds %s\n' $((SECONDS - start)) "$*" >>"$kt_work/actions.log"; }
+alive() { ! kt_ended $kt_pid; }
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$kt_pid/status" 2>/dev/null; }
+fd_count() { ls "/proc/$kt_pid/fd" 2>/dev/null | wc -l; }
 at() { echo "at $((SECONDS - start)) s"; }
 pick() {  # pick KEY ITEM: an item of a menu, from the keyboard
-  focus "$window"
-  menu $pid "$1" "$2" || failures+=("the menu under Alt+$1 did not open or close $(at)")
+  kt_focus "$window"
+  kt_menu $kt_pid "$1" "$2" || failures+=("the menu under Alt+$1 did not open or close $(at)")
 }
 
 crash=""
 failures=()
 declare -A done_count=()
 
-start "$program" -geometry "${kWidth}x${kHeight}+0+0"
+kt_start "$program" -geometry "${kWidth}x${kHeight}+0+0"
 start=$SECONDS
-window=$(wait_window $pid ' - korTalwind$') || { echo "soak: the main window never appeared" >&2; cat "$work/program.log" >&2; exit 1; }
-echo "soak: $seconds s, seed $seed, pid $pid, window $window"
+window=$(kt_wait_window $kt_pid ' - korTalwind$') || { echo "soak: the main window never appeared" >&2; cat "$kt_work/program.log" >&2; exit 1; }
+echo "soak: $seconds s, seed $seed, pid $kt_pid, window $window"
 
 small=no
 act() {
@@ -71,21 +71,21 @@ act() {
       done_count[resize]=$((${done_count[resize]:-0} + 1)) ;;
     4)
       pick h a
-      if ! wait_window $pid '^About korTalwind$' >/dev/null; then
+      if ! kt_wait_window $kt_pid '^About korTalwind$' >/dev/null; then
         failures+=("About did not open $(at)"); log "about missing"
         return
       fi
       xdotool key Escape
-      wait_gone $pid '^About korTalwind$' || failures+=("Escape did not close About $(at)")
+      kt_wait_gone $kt_pid '^About korTalwind$' || failures+=("Escape did not close About $(at)")
       log about; done_count[about]=$((${done_count[about]:-0} + 1)) ;;
     5)
-      focus "$window"; xdotool key ctrl+n; log "file new"; done_count[new]=$((${done_count[new]:-0} + 1)) ;;
+      kt_focus "$window"; xdotool key ctrl+n; log "file new"; done_count[new]=$((${done_count[new]:-0} + 1)) ;;
     6)
       pick v t; log "toolbar"; done_count[toolbar]=$((${done_count[toolbar]:-0} + 1)) ;;
     7)
       pick v s; log "status bar"; done_count[statusbar]=$((${done_count[statusbar]:-0} + 1)) ;;
     *)  # let it fly undisturbed until the picture moves
-      [ $small = yes ] || wait_change $kPicture || failures+=("the picture stood still $(at)")
+      [ $small = yes ] || kt_wait_change $kPicture || failures+=("the picture stood still $(at)")
       log fly; done_count[fly]=$((${done_count[fly]:-0} + 1)) ;;
   esac
 }
@@ -93,27 +93,27 @@ act() {
 next_sample=0
 while ((SECONDS - start < seconds)); do
   if ! alive; then
-    wait_exit $pid; crash="exited with status $exit_status $(at)"
+    kt_wait_exit $kt_pid; crash="exited with status $kt_exit_status $(at)"
     break
   fi
   if ((SECONDS - start >= next_sample)); then
     # Sample in a quiet state: no dialog open, the window at its normal size.
     [ $small = yes ] && { xdotool windowsize "$window" $kWidth $kHeight; small=no; }
-    echo "$((SECONDS - start)) $(rss_kb) $(fd_count)" >>"$work/samples.txt"
+    echo "$((SECONDS - start)) $(rss_kb) $(fd_count)" >>"$kt_work/samples.txt"
     next_sample=$((next_sample + kSampleEvery))
   fi
   act
 done
 
 # A clean exit through File > Exit, with the window back at its size.
-exit_status=""
+kt_exit_status=""
 if [ -z "$crash" ] && alive; then
   xdotool windowsize "$window" $kWidth $kHeight
   pick f x
-  if ! wait_exit $pid; then
+  if ! kt_wait_exit $kt_pid; then
     failures+=("File > Exit did not end the program")
-  elif ((exit_status != 0)); then
-    crash="exited with status $exit_status on File > Exit"
+  elif ((kt_exit_status != 0)); then
+    crash="exited with status $kt_exit_status on File > Exit"
   fi
 fi
 
@@ -133,7 +133,7 @@ read -r samples rss_first rss_base rss_last rss_max fd_base fd_min fd_max fd_las
     if (n == 0) { print 0; exit }
     if (base == "") { base = first; fdb = fdfirst }
     print n, first, base, last, max, fdb, fmin, fmax, fdl
-  }' "$work/samples.txt" 2>/dev/null)
+  }' "$kt_work/samples.txt" 2>/dev/null)
 samples=${samples:-0}
 growth="n/a"
 if ((samples == 0)); then
@@ -153,7 +153,7 @@ echo "soak summary"
 echo "  duration:      $((SECONDS - start)) s of $seconds s, seed $seed"
 echo "  actions:      ${actions%,}"
 echo "  crashes:       $([ -n "$crash" ] && echo "1 ($crash)" || echo 0)"
-echo "  exit:          $([ -n "$exit_status" ] && echo "status $exit_status through File > Exit" || echo none)"
+echo "  exit:          $([ -n "$kt_exit_status" ] && echo "status $kt_exit_status through File > Exit" || echo none)"
 if ((samples > 0)); then
   echo "  samples:       $samples, every $kSampleEvery s"
   echo "  memory (RSS):  first $rss_first kB, baseline $rss_base kB, last $rss_last kB, max $rss_max kB"
@@ -162,8 +162,8 @@ if ((samples > 0)); then
 fi
 if ((${#failures[@]} > 0)); then
   printf 'FAIL: %s\n' "${failures[@]}"
-  echo "last actions:"; tail -5 "$work/actions.log" 2>/dev/null
-  echo "program output:"; tail -20 "$work/program.log"
+  echo "last actions:"; tail -5 "$kt_work/actions.log" 2>/dev/null
+  echo "program output:"; tail -20 "$kt_work/program.log"
   exit 1
 fi
 echo "ok"

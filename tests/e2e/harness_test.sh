@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The harness the other scripts stand on, each case in a script of its own
+# under a locale with a decimal comma: a picture that cannot be compared fails
+# the test with the reason (it must not pass as unchanged), large pixel counts
+# are read whole, a wait ends at its deadline, and cleanup kills a program
+# that ignores the request to end. Run on an X server (tests/on_xvfb.sh).
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../harness.sh"
+
+locales=$kt_work/locales
+mkdir -p "$locales"
+localedef -i de_DE -f ISO-8859-1 "$locales/de_DE" >/dev/null 2>&1 ||
+  kt_fail "cannot build a locale with a decimal comma (Debian package locales)"
+comma() { LOCPATH=$locales LC_ALL=de_DE "$@"; }
+[[ $(comma bash -c 'echo $EPOCHREALTIME') == *,* ]] || kt_fail "the locale built has no decimal comma"
+
+# run_case LINES: runs LINES after sourcing the harness, with a deadline of
+# 1 s, under the comma locale; sets out and status (124: it hung).
+run_case() {
+  printf 'set -u\nsource %q\n%s\n' "$here/../harness.sh" "$1" >"$kt_work/case.sh"
+  out=$(KT_DEADLINE=1 comma timeout 30 bash "$kt_work/case.sh" 2>&1)
+  status=$?
+}
+
+convert -size 1280x1000 xc:red "$kt_work/red.png" && convert -size 1280x1000 xc:blue "$kt_work/blue.png" ||
+  kt_fail "convert made no pictures"
+run_case "kt_differ $kt_work/red.png $kt_work/blue.png; echo \$kt_differing
+          kt_differ $kt_work/red.png $kt_work/red.png 2%; echo \$kt_differing"
+[ $status -eq 0 ] && [ "$out" = $'1280000\n0' ] || kt_fail "pixel counts: status $status, '$out'"
+
+run_case "kt_looks_as $kt_work/missing.png 10x10+0+0; echo went on"
+[ $status -eq 1 ] && [[ $out == *"FAIL: cannot compare"*"missing.png"* ]] && [[ $out != *"went on"* ]] ||
+  kt_fail "a missing picture: status $status, '$out'"
+
+run_case 'kt_wait_for false; echo "gave up with $?"'
+[ $status -eq 0 ] && [ "$out" = "gave up with 1" ] || kt_fail "a wait under a decimal comma: status $status, '$out'"
+
+run_case "kt_start sh -c \"trap '' TERM; touch \$kt_work/deaf; exec sleep 300\"
+          kt_wait_for test -e \$kt_work/deaf || kt_fail 'the program never started'
+          echo \$kt_pid"
+deaf=${out##*$'\n'} left=no
+if [[ $deaf =~ ^[0-9]+$ ]] && ! kt_ended "$deaf"; then kill -KILL "$deaf"; left=yes; fi
+[ $status -eq 0 ] && [ $left = no ] ||
+  kt_fail "cleanup with a program that ignores SIGTERM: status $status, left running: $left, '$out'"
+echo "ok: pixel counts, a missing picture fails, waits end under a decimal comma, cleanup kills at the deadline"
