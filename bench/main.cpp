@@ -11,6 +11,7 @@
 #include "bench/bench_options.h"
 #include "bench/end_to_end_bench.h"
 #include "bench/end_to_end_probe.h"
+#include "bench/processor_share_bench.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
   RegisterEndToEndBenchmarks(QGuiApplication::platformName().toStdString(), seconds);
+  RegisterProcessorShareBenchmark(QGuiApplication::platformName().toStdString(), seconds);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

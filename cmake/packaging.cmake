@@ -23,7 +23,7 @@ set(KT_PACKAGE_MAINTAINER ${CMAKE_MATCH_1})
 
 # The pages and the upstream change log are read as they are, so they name
 # the version themselves; a new version must reach them too.
-foreach(file kortalwind.1 kortalwind-export.1 changelog)
+foreach(file kortalwind.1 kortalwind-export.1 kortalwind-saver.6 changelog)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KT_DOC_SOURCE}/${file})
   file(STRINGS ${KT_DOC_SOURCE}/${file} _kt_first LIMIT_COUNT 1)
   string(FIND "${_kt_first}" "korTalwind ${KT_VERSION}" _kt_at)
@@ -48,12 +48,19 @@ endfunction()
 set(_kt_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${KT_PACKAGE_NAME})
 kt_gzipped(${KT_DOC_SOURCE}/kortalwind.1 kortalwind.1 _kt_man_app)
 kt_gzipped(${KT_DOC_SOURCE}/kortalwind-export.1 kortalwind-export.1 _kt_man_export)
+kt_gzipped(${KT_DOC_SOURCE}/kortalwind-saver.6 kortalwind-saver.6 _kt_man_saver)
 kt_gzipped(${KT_DOC_SOURCE}/changelog changelog _kt_changelog_upstream)
 kt_gzipped(${KT_DOC_SOURCE}/changelog.Debian changelog.Debian _kt_changelog_debian)
-add_custom_target(kt_docs ALL DEPENDS ${_kt_man_app} ${_kt_man_export} ${_kt_changelog_upstream} ${_kt_changelog_debian})
+add_custom_target(kt_docs ALL DEPENDS ${_kt_man_app} ${_kt_man_export} ${_kt_man_saver}
+                  ${_kt_changelog_upstream} ${_kt_changelog_debian})
 
 install(FILES ${_kt_man_app} ${_kt_man_export}
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${KT_INSTALL_COMPONENT})
+# Screensaver programs are games, section 6, as xscreensaver's own are.
+install(FILES ${_kt_man_saver} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT ${KT_INSTALL_COMPONENT})
+# xscreensaver-settings finds a program's settings page by the program's name.
+install(FILES ${KT_DOC_SOURCE}/kortalwind-saver.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config COMPONENT ${KT_INSTALL_COMPONENT})
 install(FILES ${KT_DOC_SOURCE}/copyright ${_kt_changelog_upstream} ${_kt_changelog_debian}
         DESTINATION ${_kt_doc_dir} COMPONENT ${KT_INSTALL_COMPONENT})
 install(FILES ${KT_DOC_SOURCE}/lintian-overrides RENAME ${KT_PACKAGE_NAME}
@@ -76,6 +83,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends comes from the libraries the programs link, through dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The saver runs on its own too; xscreensaver is what starts it when the screen idles.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "endless animated flight over a random city")
 set(CPACK_PACKAGE_DESCRIPTION
     "korTalwind is a small desktop graphics demonstration. Its one window shows
@@ -86,6 +95,9 @@ click in the picture builds a new city.
 
 kortalwind-export prints the city and the geometry of any frame as JSON and
 draws the pictures as PNG files or records the flight as a video, without a
-window.")
+window.
+
+kortalwind-saver shows the same flight as a screensaver for xscreensaver,
+full screen or in a window, without keeping a processor busy.")
 
 include(CPack)

@@ -25,7 +25,7 @@ void DrawQuadrilaterals(CDC& back, ShadeBrushes& brushes, const SceneStore& s) {
   }
 }
 
-void ComposeFrame(CDC& back, const Rect& clientRect, CPen& outline, ShadeBrushes& brushes) {
+void ComposeFrame(CDC& back, const Rect& clientRect, CPen& outline, ShadeBrushes& brushes, StatisticsLine line) {
   const SceneStore& s = Scene();
   back.FillSolidRect(clientRect, kGroundColor);
   DrawRoadGrid(back, clientRect, s.camera);
@@ -34,12 +34,14 @@ void ComposeFrame(CDC& back, const Rect& clientRect, CPen& outline, ShadeBrushes
   CPen* oldPen = back.SelectObject(&outline);
   DrawQuadrilaterals(back, brushes, s);
 
-  // The text background is the colour of the last solid fill: road or ground.
-  back.SetTextColor(kOverlayTextColor);
-  char text[kOverlayBufferSize];
-  FormatOverlay(text, sizeof text,
-                {s.shownFps, s.visibleCount, s.pointCount / kPointsPerQuad, s.collisionCount});
-  back.DrawText(text, -1, clientRect, DT_LEFT | DT_TOP);
+  if (line == StatisticsLine::shown) {
+    // The text background is the colour of the last solid fill: road or ground.
+    back.SetTextColor(kOverlayTextColor);
+    char text[kOverlayBufferSize];
+    FormatOverlay(text, sizeof text,
+                  {s.shownFps, s.visibleCount, s.pointCount / kPointsPerQuad, s.collisionCount});
+    back.DrawText(text, -1, clientRect, DT_LEFT | DT_TOP);
+  }
 
   back.SelectObject(oldPen);
   back.SelectObject(oldBrush);
@@ -52,7 +54,7 @@ void DeleteBrushes(ShadeBrushes& brushes) {
 
 }  // namespace
 
-void PaintFrame(CPaintDC& dc, const Rect& clientRect) {
+void PaintFrame(CPaintDC& dc, const Rect& clientRect, StatisticsLine line) {
   CPen outline(PS_SOLID, 1, kOutlineColor);
   ShadeBrushes brushes;
   for (std::size_t i = 0; i < brushes.size(); ++i) brushes[i].CreateSolidBrush(shadeColors[i]);
@@ -65,7 +67,7 @@ void PaintFrame(CPaintDC& dc, const Rect& clientRect) {
   }
 
   if (CDC* back = AcquireBackBuffer(dc, clientRect)) {
-    ComposeFrame(*back, clientRect, outline, brushes);
+    ComposeFrame(*back, clientRect, outline, brushes, line);
     dc.BitBlt(0, 0, clientRect.Width(), clientRect.Height(), back, 0, 0, SRCCOPY);
   }
   DeleteBrushes(brushes);

@@ -11,5 +11,8 @@ inline constexpr COLORREF kGroundColor = RGB(0, 64, 0);
 inline constexpr COLORREF kOutlineColor = RGB(96, 0, 0);
 inline constexpr COLORREF kOverlayTextColor = RGB(255, 255, 0);
 
+// The statistics line is drawn unless it is hidden.
+enum class StatisticsLine { shown, hidden };
+
 // clientRect is the window's client rectangle (left and top 0).
-void PaintFrame(CPaintDC& dc, const Rect& clientRect);
+void PaintFrame(CPaintDC& dc, const Rect& clientRect, StatisticsLine line = StatisticsLine::shown);

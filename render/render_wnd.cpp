@@ -17,10 +17,12 @@ BEGIN_MESSAGE_MAP(CRenderWnd, CWnd)
   ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-void CRenderWnd::StepFrame() {
+void CRenderWnd::StepFrame() { StepFrameAt(GetTickCount()); }
+
+void CRenderWnd::StepFrameAt(std::uint32_t tick) {
   Rect client;
   GetClientRect(&client);
-  ComputeFrameGeometry(GetTickCount(), client);
+  ComputeFrameGeometry(tick, client);
   InvalidateRect(nullptr, TRUE);
 }
 
@@ -48,7 +50,7 @@ void CRenderWnd::OnPaint() {
   CPaintDC dc(this);
   Rect client;
   GetClientRect(&client);
-  PaintFrame(dc, client);
+  PaintFrame(dc, client, m_statisticsLine);
 }
 
 void CRenderWnd::OnLButtonDown(UINT flags, Point point) {

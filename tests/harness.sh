@@ -159,3 +159,15 @@ kt_still_for() {
   fi
   (($(kt_now) - kt_still_since >= $2 * 1000000))
 }
+
+# The city's ground and road colours (render/frame_paint.h, render/road_grid.h):
+# a picture with both shows the city, whatever the camera sees of it.
+readonly kGroundColour='#004000' kRoadColour='#404040'
+# has_colours FILE COLOUR...: every colour (#RRGGBB) is somewhere in the picture.
+has_colours() {
+  local colours colour
+  colours=$(convert "$1" -unique-colors txt:- 2>/dev/null) || return 1
+  shift
+  for colour; do grep -qi "$colour" <<<"$colours" || return 1; done
+}
+shows_city() { has_colours "$1" "$kGroundColour" "$kRoadColour"; }

@@ -17,18 +17,7 @@ command -v Xvfb >/dev/null || { echo "on_xvfb: Xvfb is needed (Debian package xv
 readonly kReadyWithin=100   # tenths of a second for the server to come up
 
 work=$(mktemp -d /tmp/kt-xvfb-XXXXXX)
-server=""
-child=""
-stop() {
-  [ -n "$child" ] && kill "$child" 2>/dev/null
-  if [ -n "$server" ]; then
-    kill "$server" 2>/dev/null
-    wait "$server" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap stop EXIT
-trap 'exit 143' TERM INT HUP
+source "$(dirname "$0")/server_lifetime.sh"
 
 : >"$work/display"  # there before the background server opens it
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
@@ -51,9 +40,4 @@ if [ -z "$display" ]; then
   exit 2
 fi
 
-DISPLAY=:$display XAUTHORITY=/dev/null "$@" &
-child=$!
-wait "$child"
-status=$?
-child=""
-exit "$status"
+run_command env DISPLAY=":$display" XAUTHORITY=/dev/null "$@"

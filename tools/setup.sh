@@ -9,7 +9,8 @@ PACKAGES=(
   qt6-base-dev libglib2.0-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick locales
-  desktop-file-utils appstream lintian groff-base
+  desktop-file-utils appstream lintian groff-base libxml2-utils
+  xscreensaver weston qt6-wayland
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
   ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
 )

@@ -4,6 +4,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "platform/core/message_record.h"
 
@@ -17,6 +18,26 @@ QuitState quit;
 
 MSG lastDispatched;
 
+BOOL TakeQuitMessage(MSG* msg) {
+  quit.posted = false;
+  lastDispatched = MSG{};
+  lastDispatched.message = WM_QUIT;
+  lastDispatched.wParam = WPARAM(quit.exitCode);
+  if (msg != nullptr) *msg = lastDispatched;
+  return FALSE;
+}
+
+BOOL DispatchOnePass(MSG* msg, QEventLoop::ProcessEventsFlags flags) {
+  auto* dispatcher = QAbstractEventDispatcher::instance();
+  if (dispatcher == nullptr) return FALSE;
+  MessageRecord& record = MessageRecord::Instance();
+  record.BeginPass();
+  dispatcher->processEvents(flags);
+  lastDispatched = record.Summary();
+  if (msg != nullptr) *msg = lastDispatched;
+  return TRUE;
+}
+
 }  // namespace
 
 BOOL PeekMessage(MSG* msg, HWND, UINT, UINT, UINT) {
@@ -28,22 +49,19 @@ BOOL PeekMessage(MSG* msg, HWND, UINT, UINT, UINT) {
 }
 
 BOOL GetAndDispatchMessage(MSG* msg) {
-  if (quit.posted) {
-    quit.posted = false;
-    lastDispatched = MSG{};
-    lastDispatched.message = WM_QUIT;
-    lastDispatched.wParam = WPARAM(quit.exitCode);
-    if (msg != nullptr) *msg = lastDispatched;
-    return FALSE;
-  }
-  auto* dispatcher = QAbstractEventDispatcher::instance();
-  if (dispatcher == nullptr) return FALSE;
-  MessageRecord& record = MessageRecord::Instance();
-  record.BeginPass();
-  dispatcher->processEvents(QEventLoop::WaitForMoreEvents);
-  lastDispatched = record.Summary();
-  if (msg != nullptr) *msg = lastDispatched;
-  return TRUE;
+  if (quit.posted) return TakeQuitMessage(msg);
+  return DispatchOnePass(msg, QEventLoop::WaitForMoreEvents);
+}
+
+BOOL GetAndDispatchMessageWithin(MSG* msg, int timeoutMs) {
+  if (quit.posted) return TakeQuitMessage(msg);
+  if (timeoutMs <= 0) return DispatchOnePass(msg, QEventLoop::AllEvents);
+  // The timer's event ends the wait when no message comes first.
+  QTimer due;
+  due.setSingleShot(true);
+  due.setTimerType(Qt::PreciseTimer);
+  due.start(timeoutMs);
+  return DispatchOnePass(msg, QEventLoop::WaitForMoreEvents);
 }
 
 void PostQuitMessage(int exitCode) {

@@ -14,5 +14,9 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT firstMessage, UINT lastMessage, UINT 
 // pass and returns false, taking nothing else, when the quit message is next.
 BOOL GetAndDispatchMessage(MSG* msg);
 
+// The same, waiting at most timeoutMs for a message (not at all for 0): a
+// pass that found nothing waiting dispatches nothing and returns true.
+BOOL GetAndDispatchMessageWithin(MSG* msg, int timeoutMs);
+
 // Puts the quit message in the queue; its wParam is the exit code.
 void PostQuitMessage(int exitCode);

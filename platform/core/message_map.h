@@ -96,6 +96,13 @@ const MessageMapEntry* FindCommandEntry(const MessageMap* map, UINT id, int code
      return 0;                                                                           \
    }},
 
+// void OnKeyDown(UINT key, UINT repeats, UINT flags)
+#define ON_WM_KEYDOWN()                                                         \
+  {WM_KEYDOWN, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {     \
+     static_cast<ThisClass*>(t)->OnKeyDown(UINT(w), UINT(l & 0xFFFF), UINT(l >> 16)); \
+     return 0;                                                                 \
+   }},
+
 // void memberFxn()
 #define ON_COMMAND(id, memberFxn)                                              \
   {WM_COMMAND, CN_COMMAND, (id), (id), [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT { \

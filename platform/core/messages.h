@@ -33,6 +33,10 @@ inline constexpr UINT SIZE_RESTORED = 0;
 inline constexpr UINT SIZE_MINIMIZED = 1;
 inline constexpr UINT SIZE_MAXIMIZED = 2;
 
+// Virtual keys of WM_KEYDOWN: letters and digits are their upper-case
+// characters; a key with no code of its own arrives as 0.
+inline constexpr UINT VK_ESCAPE = 0x1B;
+
 // Key flags of the mouse messages.
 inline constexpr UINT MK_LBUTTON = 0x0001;
 inline constexpr UINT MK_RBUTTON = 0x0002;

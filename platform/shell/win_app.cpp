@@ -179,17 +179,20 @@ int AfxWinMain(int argc, char** argv) {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return EXIT_FAILURE;
   app->m_args = options.programArgs;
+  return RunApplication(*app);
+}
 
+int RunApplication(CWinApp& app) {
   int exitCode;
-  if (!app->InitInstance()) {
-    if (app->m_pMainWnd != nullptr) app->m_pMainWnd->DestroyWindow();
-    app->m_initFailed = true;
-    exitCode = app->ExitInstance();
+  if (!app.InitInstance()) {
+    if (app.m_pMainWnd != nullptr) app.m_pMainWnd->DestroyWindow();
+    app.m_initFailed = true;
+    exitCode = app.ExitInstance();
   } else {
-    exitCode = app->Run();
+    exitCode = app.Run();
   }
-  if (app->m_pMainWnd != nullptr) app->m_pMainWnd->DestroyWindow();
-  app->AddDocTemplate(nullptr);
+  if (app.m_pMainWnd != nullptr) app.m_pMainWnd->DestroyWindow();
+  app.AddDocTemplate(nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return exitCode;
 }

@@ -85,3 +85,7 @@ CWinApp* AfxGetApp();
 // Brings up the toolkit and runs the application object: InitInstance, then
 // Run. Qt's own arguments (-platform, -geometry, ...) are taken first.
 int AfxWinMain(int argc, char** argv);
+
+// On a running toolkit: InitInstance, then Run, then the main window's end;
+// the result is the exit code.
+int RunApplication(CWinApp& app);

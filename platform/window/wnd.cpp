@@ -211,6 +211,7 @@ BOOL CWnd::OnEraseBkgnd(CDC*) { return BOOL(Default()); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnLButtonDown(UINT, Point) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
   QWidget* widget = WidgetOf(this);

@@ -79,6 +79,7 @@ class CWnd : public CCmdTarget {
   void OnPaint();
   void OnClose();
   void OnLButtonDown(UINT flags, Point point);
+  void OnKeyDown(UINT key, UINT repeats, UINT flags);
 
   DECLARE_MESSAGE_MAP()
 

@@ -107,3 +107,10 @@ UINT MouseKeyFlags(const QMouseEvent* event) {
   if (event->modifiers() & Qt::ControlModifier) flags |= MK_CONTROL;
   return flags;
 }
+
+WPARAM KeyDownCode(const QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Escape) return VK_ESCAPE;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return WPARAM(key);
+  return 0;
+}

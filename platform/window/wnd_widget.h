@@ -5,6 +5,7 @@
 // toolkit's own handler. Widgets know handles, never the window classes.
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -49,6 +50,8 @@ QWidget* CreateWndWidget(HWND hwnd, const WindowProcedures& procedures, WidgetKi
 void ForwardPaint(WidgetHost* host, QPaintEvent* event);
 
 UINT MouseKeyFlags(const QMouseEvent* event);
+// WM_KEYDOWN's key.
+WPARAM KeyDownCode(const QKeyEvent* event);
 
 template <class Base>
 class ForwardingWidget : public Base, public WidgetHost {
@@ -67,6 +70,7 @@ class ForwardingWidget : public Base, public WidgetHost {
       // What the toolkit does with a press; its own double-click handler
       // would only come back here as a second WM_LBUTTONDOWN.
       case WM_LBUTTONDBLCLK: Base::mousePressEvent(static_cast<QMouseEvent*>(current_)); return true;
+      case WM_KEYDOWN: Base::keyPressEvent(static_cast<QKeyEvent*>(current_)); return true;
       default: return false;
     }
   }
@@ -99,6 +103,12 @@ class ForwardingWidget : public Base, public WidgetHost {
     Scope scope(this, event, WM_LBUTTONDBLCLK);
     const QPoint at = event->position().toPoint();
     Send(WM_LBUTTONDBLCLK, MouseKeyFlags(event), MAKELPARAM(at.x(), at.y()));
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    if (hwnd == nullptr) return Base::keyPressEvent(event);
+    Scope scope(this, event, WM_KEYDOWN);
+    Send(WM_KEYDOWN, KeyDownCode(event), 1);  // one press, no repeat count kept
   }
 
   // The window decides: its WM_CLOSE default destroys it.

@@ -30,7 +30,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # module -> module edges, as "FROM TO" lines.
 edges=$(grep -rHo --include='*.cpp' --include='*.h' -E '^#include "[a-z_]+/[a-z_/]+\.h"' \
-          app render platform scene pipeline res tools bench base |
+          app saver render platform scene pipeline res tools bench base |
         sed -E 's/^([^:]+)\.(cpp|h):#include "(.+)\.h"$/\1 \3/' | awk '$1 != $2')
 
 for layer in "${layers[@]}"; do [ -d "platform/$layer" ] || fail "platform/$layer is missing"; done
@@ -67,7 +67,7 @@ base_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' base |
 loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' | sed 's/^tsort: //' | sort -u)
 [ -z "$loops" ] || fail "include cycle among: $(echo $loops)"
 
-qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app render scene pipeline res base)
+qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app saver render scene pipeline res base)
 [ -z "$qt" ] || fail "Qt headers outside platform/, tools/, tests/ and bench/: $qt"
 
 # Link lines: what each library links directly.

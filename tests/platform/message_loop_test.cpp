@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <csignal>
+
 #include "platform/core/message_loop.h"
+#include "platform/core/quit_signals.h"
 #include "platform/shell/win_app.h"
 
 namespace {
@@ -45,6 +48,21 @@ TEST(MessageLoopTest, QuitIsTakenOnceWithItsExitCode) {
   while (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
     ASSERT_TRUE(GetAndDispatchMessage(&msg));
   }
+}
+
+TEST(MessageLoopTest, TimedPumpComesBackWithoutAMessageAndASignalBecomesQuitWithZero) {
+  Drain();
+  MSG msg;
+  EXPECT_TRUE(GetAndDispatchMessageWithin(&msg, 1));  // nothing came: the wait ends all the same
+  EXPECT_TRUE(GetAndDispatchMessageWithin(&msg, 0));
+  ASSERT_TRUE(QuitOnSignals({SIGHUP}));
+  std::raise(SIGHUP);
+  // The handler only wrote to the pipe; a pass of the loop turns that into the quit message.
+  int passes = 0;
+  while (GetAndDispatchMessageWithin(&msg, 1000) && ++passes < 10) {
+  }
+  EXPECT_EQ(msg.message, WM_QUIT);
+  EXPECT_EQ(msg.wParam, 0u);
 }
 
 TEST(MessageLoopTest, PumpRecordsTheMostTellingMessageOfThePass) {
