@@ -162,12 +162,12 @@ kt_still_for() {
 
 # The city's ground and road colours (render/frame_paint.h, render/road_grid.h):
 # a picture with both shows the city, whatever the camera sees of it.
-readonly kGroundColour='#004000' kRoadColour='#404040'
+readonly kt_ground_colour='#004000' kt_road_colour='#404040'
 # has_colours FILE COLOUR...: every colour (#RRGGBB) is somewhere in the picture.
-has_colours() {
+kt_has_colours() {
   local colours colour
   colours=$(convert "$1" -unique-colors txt:- 2>/dev/null) || return 1
   shift
   for colour; do grep -qi "$colour" <<<"$colours" || return 1; done
 }
-shows_city() { has_colours "$1" "$kGroundColour" "$kRoadColour"; }
+kt_shows_city() { kt_has_colours "$1" "$kt_ground_colour" "$kt_road_colour"; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -10,6 +11,7 @@
 #include "platform/core/app_object.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/message_record.h"
+#include "platform/core/quit_signals.h"
 #include "platform/core/resource_registry.h"
 #include "platform/core/standard_ids.h"
 #include "platform/core/start_toolkit.h"
@@ -179,6 +181,9 @@ int AfxWinMain(int argc, char** argv) {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return EXIT_FAILURE;
   app->m_args = options.programArgs;
+  // A session that ends, or `kill`, closes the program as File > Exit does.
+  // Without the handler it still ends, only by the signal's default.
+  QuitOnSignals({SIGTERM, SIGHUP});
   return RunApplication(*app);
 }
 

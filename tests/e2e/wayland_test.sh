@@ -9,54 +9,53 @@ set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
 program=$1
 saver=$2
-shots=${SHOTS:-$work}
-mkdir -p "$shots" "$work/shooter"
-[ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ] || fail "run me through tests/on_weston.sh"
-command -v weston-screenshooter >/dev/null || fail "weston-screenshooter is needed (Debian package weston)"
+shots=${SHOTS:-$kt_work}
+mkdir -p "$shots" "$kt_work/shooter"
+[ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ] || kt_fail "run me through tests/on_weston.sh"
+command -v weston-screenshooter >/dev/null || kt_fail "weston-screenshooter is needed (Debian package weston)"
 
 # wl_shot FILE: the compositor's whole output; the shooter names its file itself.
 wl_shot() {
-  (cd "$work/shooter" && rm -f ./*.png && weston-screenshooter >/dev/null 2>&1 &&
+  (cd "$kt_work/shooter" && rm -f ./*.png && weston-screenshooter >/dev/null 2>&1 &&
     mv ./wayland-screenshot-*.png "$1")
 }
-city_shown() { ended "$1" && return 2; wl_shot "$2" && shows_city "$2"; }
-# shows_city_quietly NAME: the process in $pid draws the city, and prints nothing.
+city_shown() { kt_ended "$1" && return 2; wl_shot "$2" && kt_shows_city "$2"; }
+# shows_city_quietly NAME: the process in $kt_pid draws the city, and prints nothing.
 shows_city_quietly() {
-  wait_for city_shown $pid "$shots/wayland_${1// /_}.png" >/dev/null ||
-    fail "$1 does not show the city under Wayland: $(head -c 500 "$work/program.log")"
-  [ ! -s "$work/program.log" ] || fail "$1 printed under Wayland: $(head -c 500 "$work/program.log")"
+  kt_wait_for city_shown $kt_pid "$shots/wayland_${1// /_}.png" >/dev/null ||
+    kt_fail "$1 does not show the city under Wayland: $(head -c 500 "$kt_work/program.log")"
+  [ ! -s "$kt_work/program.log" ] || kt_fail "$1 printed under Wayland: $(head -c 500 "$kt_work/program.log")"
 }
-# ended_quietly NAME: after the process in $pid ended, it printed nothing and
+# ended_quietly NAME: after the process in $kt_pid ended, it printed nothing and
 # its window has left the screen (the compositor fades it out).
 ended_quietly() {
-  [ ! -s "$work/program.log" ] || fail "$1 printed on its way out: $(head -c 500 "$work/program.log")"
-  wait_for no_city_shown >/dev/null || fail "the window of $1 stays on the screen"
+  [ ! -s "$kt_work/program.log" ] || kt_fail "$1 printed on its way out: $(head -c 500 "$kt_work/program.log")"
+  kt_wait_for no_city_shown >/dev/null || kt_fail "the window of $1 stays on the screen"
 }
-no_city_shown() { wl_shot "$work/after.png" && ! shows_city "$work/after.png"; }
+no_city_shown() { wl_shot "$kt_work/after.png" && ! kt_shows_city "$kt_work/after.png"; }
 
-# The program has no handler for SIGTERM: it ends by the signal's default
-# action, as on X (no key or close button reaches it on a headless compositor).
-start "$program"
+# No key or close button reaches a window on a headless compositor; SIGTERM
+# closes the program as File > Exit does.
+kt_start "$program"
 shows_city_quietly kortalwind
-kill -TERM $pid
-wait_exit $pid
-[ "$exit_status" = 143 ] || fail "kortalwind ended with status $exit_status on SIGTERM"
+kill -TERM $kt_pid
+kt_expect_exit $kt_pid 0 "SIGTERM to kortalwind"
 ended_quietly kortalwind
 
 for mode in --window --fullscreen; do
-  start "$saver" "$mode"
+  kt_start "$saver" "$mode"
   shows_city_quietly "kortalwind-saver $mode"
-  kill -TERM $pid
-  expect_exit $pid 0 "SIGTERM to kortalwind-saver $mode"
+  kill -TERM $kt_pid
+  kt_expect_exit $kt_pid 0 "SIGTERM to kortalwind-saver $mode"
   ended_quietly "kortalwind-saver $mode"
 done
 
 # An X window has no meaning here: one line and status 2, no window.
 for args in --root "--window-id 0x200001"; do
   # shellcheck disable=SC2086 # the option and its value
-  "$saver" $args >"$work/x_only.log" 2>&1
+  "$saver" $args >"$kt_work/x_only.log" 2>&1
   status=$?
-  [ "$status" = 2 ] && [ "$(wc -l <"$work/x_only.log")" = 1 ] ||
-    fail "kortalwind-saver $args under Wayland gave status $status and: $(head -c 300 "$work/x_only.log")"
+  [ "$status" = 2 ] && [ "$(wc -l <"$kt_work/x_only.log")" = 1 ] ||
+    kt_fail "kortalwind-saver $args under Wayland gave status $status and: $(head -c 300 "$kt_work/x_only.log")"
 done
 echo "ok: kortalwind and kortalwind-saver (--window, --fullscreen) draw the city under Wayland"

@@ -12,24 +12,24 @@
 #   xscreensaver_test.sh SAVER
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
-command -v xscreensaver >/dev/null || fail "xscreensaver is not installed (tools/setup.sh installs it)"
+command -v xscreensaver >/dev/null || kt_fail "xscreensaver is not installed (tools/setup.sh installs it)"
 saver=$(realpath -- "$1")
-shots=${SHOTS:-$work}
+shots=${SHOTS:-$kt_work}
 mkdir -p "$shots"
 readonly kGoneWithin=2  # seconds from -deactivate to the saver's end
 
-home=$work/home
-mkdir -p "$home" "$work/run"
-chmod 700 "$work/run"
+home=$kt_work/home
+mkdir -p "$home" "$kt_work/run"
+chmod 700 "$kt_work/run"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  chmod 711 "$work"
-  chown nobody:nogroup "$home" "$work/run"
-  install -m 755 -D "$saver" "$work/bin/kortalwind-saver" && saver=$work/bin/kortalwind-saver
+  chmod 711 "$kt_work"
+  chown nobody:nogroup "$home" "$kt_work/run"
+  install -m 755 -D "$saver" "$kt_work/bin/kortalwind-saver" && saver=$kt_work/bin/kortalwind-saver
 fi
-as_user+=(env HOME="$home" XDG_RUNTIME_DIR="$work/run" PATH=/usr/bin:/bin)
-"${as_user[@]}" test -x "$saver" || fail "$saver cannot be run by $("${as_user[@]}" id -un)"
+as_user+=(env HOME="$home" XDG_RUNTIME_DIR="$kt_work/run" PATH=/usr/bin:/bin)
+"${as_user[@]}" test -x "$saver" || kt_fail "$saver cannot be run by $("${as_user[@]}" id -un)"
 
 # Written as the manual page says: a name in quotes, the command, \n.
 cat >"$home/.xscreensaver" <<EOF
@@ -44,26 +44,26 @@ dpmsEnabled: False
 programs: "korTalwind" $saver --root \\n
 EOF
 log=$home/xscreensaver.log
-start "${as_user[@]}" xscreensaver --no-splash --verbose --log "$log"
-daemon=$pid
-answers() { ended $daemon && return 2; "${as_user[@]}" xscreensaver-command -time >/dev/null 2>&1; }
-wait_for answers || fail "xscreensaver did not start: $(tail -5 "$log")"
+kt_start "${as_user[@]}" xscreensaver --no-splash --verbose --log "$log"
+daemon=$kt_pid
+answers() { kt_ended $daemon && return 2; "${as_user[@]}" xscreensaver-command -time >/dev/null 2>&1; }
+kt_wait_for answers || kt_fail "xscreensaver did not start: $(tail -5 "$log")"
 
-"${as_user[@]}" xscreensaver-command -activate >/dev/null || fail "xscreensaver-command -activate"
+"${as_user[@]}" xscreensaver-command -activate >/dev/null || kt_fail "xscreensaver-command -activate"
 # The daemon's screen process logs the pid of each program it starts.
 launched() { grep -oE "forked \"$saver --root\" in pid [0-9]+" "$log" | grep -oE '[0-9]+$'; }
-saver_pid=$(wait_for launched) || fail "xscreensaver did not start the saver: $(tail -5 "$log")"
-city_on_screen() { ended "$saver_pid" && return 2; shot "$shots/xscreensaver_active.png" && shows_city "$shots/xscreensaver_active.png"; }
-wait_for city_on_screen || fail "the active screen does not show the city (saver ended: $(ended "$saver_pid" && echo yes || echo no))"
+saver_pid=$(kt_wait_for launched) || kt_fail "xscreensaver did not start the saver: $(tail -5 "$log")"
+city_on_screen() { kt_ended "$saver_pid" && return 2; kt_shot "$shots/xscreensaver_active.png" && kt_shows_city "$shots/xscreensaver_active.png"; }
+kt_wait_for city_on_screen || kt_fail "the active screen does not show the city (saver ended: $(kt_ended "$saver_pid" && echo yes || echo no))"
 
-"${as_user[@]}" xscreensaver-command -deactivate >/dev/null || fail "xscreensaver-command -deactivate"
+"${as_user[@]}" xscreensaver-command -deactivate >/dev/null || kt_fail "xscreensaver-command -deactivate"
 # The saver is not this shell's child: once ended it may linger unreaped a moment.
 gone() { local state; state=$(ps -o stat= -p "$1"); [[ -z $state || $state == Z* ]]; }
-kt_deadline=$kGoneWithin wait_for gone "$saver_pid" >/dev/null || fail "the saver still ran ${kGoneWithin} s after -deactivate"
+kt_deadline=$kGoneWithin kt_wait_for gone "$saver_pid" >/dev/null || kt_fail "the saver still ran ${kGoneWithin} s after -deactivate"
 
 "${as_user[@]}" xscreensaver-command -exit >/dev/null
-expect_exit $daemon 0 "xscreensaver-command -exit"
+kt_expect_exit $daemon 0 "xscreensaver-command -exit"
 # The saver's own stderr goes to the same log: it has nothing to say either.
 complaints=$(grep -iE 'did not die|SIGKILL|kill child|mysterious|not launching|kortalwind-saver: |X Error|qt\.|QStandardPaths' "$log")
-[ -z "$complaints" ] || fail "xscreensaver's log: $complaints"
+[ -z "$complaints" ] || kt_fail "xscreensaver's log: $complaints"
 echo "ok: the city showed, the saver (pid $saver_pid) ended on -deactivate"
