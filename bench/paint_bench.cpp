@@ -3,8 +3,9 @@
 // on frames spread over the flight, and the memory floor at the same sizes.
 // The paint's "paint/floor" counter is the ratio of the two per-frame
 // processor times; "resolve", "copy" and "calls" split its wall time into
-// writing the kept drawing into the back buffer, the block copy, and the rest
-// (the drawing calls, pen, brushes, text layout).
+// writing the kept drawing (straight into the window when the block copy
+// allows it), copying pixels that were already written, and the rest (the
+// drawing calls, pen, brushes, text layout).
 #include <benchmark/benchmark.h>
 
 #include <chrono>

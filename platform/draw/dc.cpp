@@ -97,10 +97,10 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color) {
   if (!painter) return;
   const Span area = Intersect(ToSpan(rect), DeviceSpan(painter->device()));
   if (area.Empty()) return;
-  if (DeferredFrame* frame = m_hDC->Recording()) {
-    frame->Fill({std::int32_t(area.left), std::int32_t(area.top), std::int32_t(area.right),
-                 std::int32_t(area.bottom)},
-                ToQColor(color).rgb());
+  if (DeferredSurface* kept = m_hDC->Deferred()) {
+    kept->Fill({std::int32_t(area.left), std::int32_t(area.top), std::int32_t(area.right),
+                std::int32_t(area.bottom)},
+               ToQColor(color).rgb());
     return;
   }
   painter->fillRect(area.ToQRect(), ToQColor(color));
@@ -113,10 +113,9 @@ bool CDC::Polygon(const Point* points, int count) {
   std::uint32_t fill = 0, outline = 0;
   bool filled = false, outlined = false;
   if (RasterColors(*m_hDC, count, fill, outline, filled, outlined)) {
-    if (DeferredFrame* frame = m_hDC->Recording()) {
-      frame->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr);
+    DeferredSurface* kept = m_hDC->Deferred();
+    if (kept && kept->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr))
       return true;
-    }
     const PixelRows rows = m_hDC->Rows();
     if (filled) FillPolygon(rows, points, count, fill);
     if (outlined) OutlinePolygon(rows, points, count, outline);
@@ -143,55 +142,73 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   const Span surface = DeviceSpan(painter->device());
   const Span box = Intersect(ToSpan(rect), surface);
   if (box.Empty() || rect.left < -kLayoutExtent || rect.top < -kLayoutExtent) return 0;
-  // Text waiting to be drawn holds the layout cache: it goes first.
-  const bool deferred = m_hDC->Recording() != nullptr;
-  m_hDC->UseSurfaceFont();
   // Format 0: left, top, lines end only at '\n'. The layout starts at the
   // rectangle's own corner, which may lie outside the surface.
   const QRect origin(rect.left, rect.top, kLayoutExtent, kLayoutExtent);
-  m_hDC->lastText.Use(*painter, count < 0 ? std::string_view(text) : std::string_view(text, count),
-                      origin, Qt::AlignLeft | Qt::AlignTop);
-  const QRect used = m_hDC->lastText.Covered();
+  const std::string_view line = count < 0 ? std::string_view(text) : std::string_view(text, count);
+  constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
   const QRect clip = box.ToQRect();
+  if (DeferredSurface* kept = m_hDC->Deferred()) {
+    return kept->Text(line, origin, kFlags, clip, ToQColor(m_hDC->background).rgb(), ToQColor(m_hDC->text).rgb())
+        .height();
+  }
+  m_hDC->UseSurfaceFont();
+  m_hDC->lastText.Use(*painter, line, origin, kFlags);
+  const QRect used = m_hDC->lastText.Covered();
   // A box over the whole of an unclipped surface needs no clip of its own.
   const bool ownClip = m_hDC->clipped || box.left != surface.left || box.top != surface.top ||
                        box.right != surface.right || box.bottom != surface.bottom;
-  const PlacedText placed{clip, used & clip, m_hDC->background, m_hDC->text, ownClip};
-  if (deferred) {
-    m_hDC->pendingText = placed;
-  } else {
-    m_hDC->DrawPlacedText(placed);
-  }
+  m_hDC->DrawPlacedText({clip, used & clip, m_hDC->background, m_hDC->text, ownClip});
   return used.height();
 }
 
 bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
                  std::uint32_t rop) {
   if (rop != SRCCOPY || !m_hDC || !source || !source->m_hDC) return false;
-  source->m_hDC->Resolve();
+  DeviceContext& from = *source->m_hDC;
+  const bool sameSurface = &from == m_hDC;
+  // What the source keeps is written straight into this surface below; it
+  // stays kept, for whatever reads the source next.
+  DeferredSurface* kept = sameSurface ? nullptr : from.Deferred();
+  if (kept && kept->Empty()) kept = nullptr;
+  if (!kept) from.Resolve();
   m_hDC->Resolve();  // the copy lands over what was drawn before it
-  const QImage* pixels = source->m_hDC->SourceImage();
+  const QImage* pixels = from.SourceImage();
   QPainter* painter = m_hDC->Painter();
   if (!pixels || !painter) return false;
   // Clip to the source pixels that exist, then to the destination, moving the
   // other rectangle along so that pixel (xSrc, ySrc) still lands on (x, y).
   const std::int64_t dx = std::int64_t(x) - xSrc;
   const std::int64_t dy = std::int64_t(y) - ySrc;
-  Span from = Intersect({xSrc, ySrc, std::int64_t(xSrc) + width, std::int64_t(ySrc) + height},
+  Span read = Intersect({xSrc, ySrc, std::int64_t(xSrc) + width, std::int64_t(ySrc) + height},
                         {0, 0, pixels->width(), pixels->height()});
-  const Span to = Intersect({from.left + dx, from.top + dy, from.right + dx, from.bottom + dy},
+  const Span to = Intersect({read.left + dx, read.top + dy, read.right + dx, read.bottom + dy},
                             DeviceSpan(painter->device()));
   if (to.Empty()) return true;
-  from = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
+  read = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
+
+  PixelRows rows;
+  QPoint offset;
+  QRect area;
+  if (kept && m_hDC->WritableArea(rows, offset, area)) {
+    const DrawingStopwatch stopwatch(&DrawingTime::resolveSeconds);
+    area &= to.ToQRect();
+    if (area.isEmpty()) return true;
+    // area in the source's coordinates, and how far its pixels move into rows.
+    const Rect clip{area.left() - int(dx), area.top() - int(dy), area.right() + 1 - int(dx),
+                    area.bottom() + 1 - int(dy)};
+    kept->ResolveInto(from.Rows(), RasterTarget(rows, clip, int(dx) + offset.x(), int(dy) + offset.y()));
+    return true;
+  }
+  if (kept) from.Resolve();
 
   const DrawingStopwatch stopwatch(&DrawingTime::copySeconds);
-  const bool sameSurface = source->m_hDC == m_hDC;
-  const QImage copy = sameSurface ? pixels->copy(from.ToQRect()) : QImage();
+  const QImage copy = sameSurface ? pixels->copy(read.ToQRect()) : QImage();
   painter->setCompositionMode(QPainter::CompositionMode_Source);
   if (sameSurface) {
     painter->drawImage(QPoint(int(to.left), int(to.top)), copy);
   } else {
-    painter->drawImage(QPoint(int(to.left), int(to.top)), *pixels, from.ToQRect());
+    painter->drawImage(QPoint(int(to.left), int(to.top)), *pixels, read.ToQRect());
   }
   painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   return true;

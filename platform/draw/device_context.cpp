@@ -1,21 +1,16 @@
 #include "platform/draw/device_context.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPaintEngine>
+#include <cmath>
 
 #include "platform/draw/drawing_clock.h"
+#include "platform/draw/text_capture.h"
 
 namespace {
 
 constexpr COLORREF kDefaultPenColor = RGB(0, 0, 0);
 constexpr COLORREF kDefaultBrushColor = RGB(255, 255, 255);
-
-// Pixels, not shapes: only the colours the program asks for ever appear.
-QFont SurfaceFont() {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
 
 bool IsNullImage(QPaintDevice* device) {
   return device->devType() == QInternal::Image && static_cast<QImage*>(device)->isNull();
@@ -160,6 +155,8 @@ CBitmap* DeviceContext::SelectBitmap(CBitmap* next) {
   bitmap = next;
   device = &object->image;
   paintFailed = false;
+  deferred.reset();
+  if (IsColorImage(device)) deferred.emplace(object->image.width(), object->image.height());
   return previous;
 }
 
@@ -172,37 +169,55 @@ void DeviceContext::DropBitmap(BitmapObject* gone) {
   defaultBitmap.m_hObject->selectedInto = this;
   device = &defaultBitmap.m_hObject->image;
   paintFailed = false;
-}
-
-DeferredFrame* DeviceContext::Recording() {
-  if (!memory || clipped || !painter.isActive() || !IsColorImage(device)) return nullptr;
-  if (pendingText) Resolve();
-  return &deferred;
+  deferred.reset();  // the default bitmap is monochrome
 }
 
 void DeviceContext::Resolve() {
-  if (deferred.Empty() && !pendingText) return;
+  if (!deferred || deferred->Empty()) return;
   const DrawingStopwatch stopwatch(&DrawingTime::resolveSeconds);
-  if (!IsColorImage(device)) {  // never the case: the bitmap is only changed after a resolve
-    deferred.Clear();
-    pendingText.reset();
-    return;
-  }
-  if (pendingText) {
-    const QRect& c = pendingText->cells;
-    if (!c.isEmpty()) deferred.Reserve({c.x(), c.y(), c.x() + c.width(), c.y() + c.height()});
-  }
-  deferred.Resolve(Rows());
-  if (pendingText) {
-    DrawPlacedText(*pendingText);
-    pendingText.reset();
-  }
+  const PixelRows rows = Rows();
+  deferred->ResolveInto(rows, rows);
+  deferred->Clear();
 }
 
 PixelRows DeviceContext::Rows() {
   auto* image = static_cast<QImage*>(device);
   return {reinterpret_cast<std::uint32_t*>(image->bits()),
           image->bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image->width(), image->height()};
+}
+
+bool DeviceContext::WritableArea(PixelRows& rows, QPoint& offset, QRect& area) {
+  QPainter* p = Painter();
+  QPaintDevice* target = p && p->paintEngine() ? p->paintEngine()->paintDevice() : nullptr;
+  if (!target || target->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(target);
+  // Opaque 32-bit pixels read the same in all three formats (a window's
+  // backing store is often premultiplied). A shared image would be copied by
+  // the first write, away from the painter.
+  const QImage::Format format = image->format();
+  if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied) ||
+      !image->isDetached()) {
+    return false;
+  }
+  const QTransform& toDevice = p->deviceTransform();
+  if (toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::trunc(toDevice.dx()) ||
+      toDevice.dy() != std::trunc(toDevice.dy())) {
+    return false;
+  }
+  offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+  area = image->rect().translated(-offset);
+  if (clipped) {
+    if (clip.rectCount() > 1) return false;
+    area &= clip.boundingRect();
+  }
+  // The paint's own region, in the image's coordinates.
+  const QRegion& system = p->paintEngine()->systemClip();
+  if (system.rectCount() > 1) return false;
+  if (!system.isEmpty()) area &= system.boundingRect().translated(-offset);
+  rows = {reinterpret_cast<std::uint32_t*>(image->bits()),
+          image->bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image->width(), image->height()};
+  return true;
 }
 
 void DeviceContext::DrawPlacedText(const PlacedText& text) {

@@ -11,7 +11,7 @@
 #include "base/geometry.h"
 #include "platform/draw/bitmap.h"
 #include "platform/draw/brush.h"
-#include "platform/draw/deferred_frame.h"
+#include "platform/draw/deferred_surface.h"
 #include "platform/draw/gdi_objects.h"
 #include "platform/draw/image_surface.h"
 #include "platform/draw/pen.h"
@@ -49,16 +49,22 @@ struct DeviceContext final : BitmapHolder {
   const QImage* SourceImage() const;
   bool IsMemory() const { return memory; }
 
-  // A memory context on a colour bitmap records its fills, polygons and text
-  // and draws them when the pixels are needed (see DeferredFrame). The frame
-  // to record in, or null when this context draws at once. Text recorded
-  // earlier is drawn first: it stays on top of everything before it.
-  DeferredFrame* Recording();
-  // Draws what was recorded. Everything that reads or replaces the pixels
-  // calls this first.
+  // A memory context on a colour bitmap keeps its fills, polygons and text
+  // and writes them when the pixels are needed (see DeferredSurface); it is
+  // decided when the bitmap is selected. The surface that keeps them, or null
+  // when this context draws at once.
+  DeferredSurface* Deferred() { return deferred ? &*deferred : nullptr; }
+  // Writes what was kept into the bitmap. Everything that reads, replaces or
+  // draws over the pixels another way calls this first.
   void Resolve();
   // The selected bitmap's rows; only while it is a 32-bit colour image.
   PixelRows Rows();
+  // Where a block copy may write its pixels straight into this context's
+  // target: the 32-bit image under the painter, the offset from this
+  // context's coordinates to the image's, and the rectangle (in this
+  // context's coordinates) the copy may write. False when drawing here takes
+  // more than that: a scale, a clip of more than one rectangle, another format.
+  bool WritableArea(PixelRows& rows, QPoint& offset, QRect& area);
   void DrawPlacedText(const PlacedText& text);
 
   CBitmap* SelectBitmap(CBitmap* next);
@@ -84,8 +90,7 @@ struct DeviceContext final : BitmapHolder {
   QPen textPen{Qt::NoPen};
   TextLineCache lastText;
 
-  DeferredFrame deferred;
-  std::optional<PlacedText> pendingText;  // drawn after deferred, over it
+  std::optional<DeferredSurface> deferred;
 
   Counted<DeviceContext> counted;
   CBitmap defaultBitmap;  // memory contexts only

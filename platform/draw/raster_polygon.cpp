@@ -1,59 +1,31 @@
 #include "platform/draw/raster_polygon.h"
 
 #include <algorithm>
-#include <cwchar>
 
-namespace {
+RasterTarget::RasterTarget(const PixelRows& rows) : rows(rows), clip{0, 0, rows.width, rows.height} {}
 
-using namespace raster_walk;
+RasterTarget::RasterTarget(const PixelRows& rows, const Rect& clip, int dx, int dy)
+    : rows(rows), clip(clip), dx(dx), dy(dy) {}
 
-static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "spans are filled as wide characters");
-
-void FillSpan(const PixelRows& rows, int y, std::int64_t from, std::int64_t to, std::uint32_t color) {
-  from = std::max<std::int64_t>(from, 0);
-  to = std::min<std::int64_t>(to, rows.width);
-  // The C library's wide-character fill is its vectorised 32-bit fill; a
-  // plain loop stores one pixel at a time.
-  if (from < to) {
-    std::wmemset(reinterpret_cast<wchar_t*>(rows.pixels + y * rows.stride + from),
-                 static_cast<wchar_t>(color), std::size_t(to - from));
-  }
-}
-
-bool Usable(const PixelRows& rows) { return rows.pixels && rows.width > 0 && rows.height > 0; }
-
-}  // namespace
-
-void FillPolygon(const PixelRows& rows, const Point* points, int count, std::uint32_t color) {
-  if (!Usable(rows) || !points || count < 3 || count > kMaxRasterCorners) return;
-  WalkFill(0, rows.height, points, count, [&](int y, std::int64_t from, std::int64_t to) {
-    FillSpan(rows, y, from, to, color);
+void FillPolygon(const RasterTarget& target, const Point* points, int count, std::uint32_t color) {
+  if (target.Empty() || !points || count < 3 || count > kMaxRasterCorners) return;
+  const Rect& clip = target.clip;
+  raster_walk::WalkFill(clip.top, clip.bottom, points, count, [&](int y, std::int64_t from, std::int64_t to) {
+    from = std::max<std::int64_t>(from, clip.left);
+    to = std::min<std::int64_t>(to, clip.right);
+    if (from < to) FillRun(target.RowStart(y) + (from - clip.left), to - from, color);
   });
 }
 
-void DrawLine(const PixelRows& rows, Point a, Point b, std::uint32_t color) {
-  LineSteps line;
-  if (!Usable(rows) || !PlanLine(rows.width, 0, rows.height, a, b, line)) return;
-  // The pixel is kept as its index in the buffer, moved one step along the
-  // longer axis each time and one across whenever the remainder carries.
-  const std::ptrdiff_t majorMove = line.alongX ? line.majorStep : line.majorStep * rows.stride;
-  const std::ptrdiff_t minorMove = line.alongX ? line.minorStep * rows.stride : line.minorStep;
-  std::ptrdiff_t at = line.alongX ? line.minor * rows.stride + line.major
-                                  : line.major * rows.stride + line.minor;
-  std::int64_t rem = line.rem;
-  for (std::int64_t i = 0; i < line.count; ++i) {
-    rows.pixels[at] = color;
-    at += majorMove;
-    rem += line.twoM;
-    if (rem >= line.twoN) {
-      rem -= line.twoN;
-      at += minorMove;
-    }
-  }
+void DrawLine(const RasterTarget& target, Point a, Point b, std::uint32_t color) {
+  if (target.Empty()) return;
+  const Rect& clip = target.clip;
+  raster_walk::WalkLineRuns(clip.left, clip.right, clip.top, clip.bottom, a, b, [&](int y, int from, int to) {
+    FillRun(target.RowStart(y) + (from - clip.left), to - from, color);
+  });
 }
 
-void OutlinePolygon(const PixelRows& rows, const Point* points, int count, std::uint32_t color) {
+void OutlinePolygon(const RasterTarget& target, const Point* points, int count, std::uint32_t color) {
   if (!points || count < 1) return;
-  for (int i = 0; i < count; ++i) DrawLine(rows, points[i], points[(i + 1) % count], color);
+  for (int i = 0; i < count; ++i) DrawLine(target, points[i], points[(i + 1) % count], color);
 }
-

@@ -1,8 +1,8 @@
 #pragma once
 // Platform-internal: how the polygon filler and the line walker find their
-// pixels, for the code that writes them (raster_polygon.cpp) and for the code
-// that writes only what nothing nearer covers (deferred_frame.cpp), so that
-// both give exactly the same pixels.
+// pixels, for the code that writes them in order (raster_polygon.cpp) and for
+// the code that writes only what nothing nearer covers (recorded_shape.cpp),
+// so that both give exactly the same pixels.
 
 #include <algorithm>
 #include <cstdint>
@@ -133,9 +133,8 @@ void WalkFill(int top, int bottom, const Point* points, int count, SpanFn&& span
   }
 }
 
-// The steps of a 1-pixel line that fall inside columns 0 .. width - 1 and
-// rows top .. bottom - 1 of a buffer. The
-// line walks the longer axis one pixel at a time; step i (0 .. n) is offset on
+// The steps of a 1-pixel line that fall inside columns left .. right - 1 and
+// rows top .. bottom - 1 of a buffer. The line walks the longer axis one pixel at a time; step i (0 .. n) is offset on
 // the shorter axis by round(i * m / n), halves rounded away from a.
 struct LineSteps {
   bool alongX = false;
@@ -151,8 +150,8 @@ struct LineSteps {
   std::int64_t twoN = 0;
 };
 
-inline bool PlanLine(int width, int top, int bottom, Point a, Point b, LineSteps& line) {
-  if (width <= 0 || bottom <= top) return false;
+inline bool PlanLine(int left, int right, int top, int bottom, Point a, Point b, LineSteps& line) {
+  if (right <= left || bottom <= top) return false;
   const std::int64_t dx = std::int64_t(b.x) - a.x;
   const std::int64_t dy = std::int64_t(b.y) - a.y;
   const bool alongX = std::llabs(dx) >= std::llabs(dy);
@@ -162,10 +161,10 @@ inline bool PlanLine(int width, int top, int bottom, Point a, Point b, LineSteps
   const std::int64_t minorStart = alongX ? a.y : a.x;
   const int majorStep = (alongX ? dx : dy) < 0 ? -1 : 1;
   const int minorStep = (alongX ? dy : dx) < 0 ? -1 : 1;
-  const std::int64_t majorLow = alongX ? 0 : top;
-  const std::int64_t majorHigh = alongX ? width - 1 : bottom - 1;
-  const std::int64_t minorLow = alongX ? top : 0;
-  const std::int64_t minorHigh = alongX ? bottom - 1 : width - 1;
+  const std::int64_t majorLow = alongX ? left : top;
+  const std::int64_t majorHigh = alongX ? right - 1 : bottom - 1;
+  const std::int64_t minorLow = alongX ? top : left;
+  const std::int64_t minorHigh = alongX ? bottom - 1 : right - 1;
 
   // Steps whose major coordinate lies inside the buffer.
   Wide first = std::max<Wide>(majorStep > 0 ? majorLow - majorStart : majorStart - majorHigh, 0);
@@ -199,11 +198,11 @@ inline bool PlanLine(int width, int top, int bottom, Point a, Point b, LineSteps
 }
 
 // Calls run(y, from, to) for the pixels of the line from a to b inside
-// columns 0 .. width - 1 and rows top .. bottom - 1: one run a row, from < to.
+// columns left .. right - 1 and rows top .. bottom - 1: one run a row, from < to.
 template <class RunFn>
-void WalkLineRuns(int width, int top, int bottom, Point a, Point b, RunFn&& run) {
+void WalkLineRuns(int left, int right, int top, int bottom, Point a, Point b, RunFn&& run) {
   LineSteps line;
-  if (!PlanLine(width, top, bottom, a, b, line)) return;
+  if (!PlanLine(left, right, top, bottom, a, b, line)) return;
   std::int64_t major = line.major;
   std::int64_t minor = line.minor;
   std::int64_t rem = line.rem;
@@ -219,18 +218,19 @@ void WalkLineRuns(int width, int top, int bottom, Point a, Point b, RunFn&& run)
     }
     return;
   }
-  // Along x: the steps on one row make one run.
-  std::int64_t runStart = major;
-  for (std::int64_t i = 0; i < line.count; ++i) {
-    rem += line.twoM;
-    const bool carry = rem >= line.twoN;
-    if (carry || i + 1 == line.count) {
-      run(int(minor), int(std::min(runStart, major)), int(std::max(runStart, major)) + 1);
-      if (carry) rem -= line.twoN;
-      minor += line.minorStep;
-      runStart = major + line.majorStep;
-    }
-    major += line.majorStep;
+  // Along x: the steps on one row make one run, and how many they are comes
+  // from one division rather than a step at a time: the row ends with the
+  // step whose remainder reaches twoN.
+  for (std::int64_t remaining = line.count; remaining > 0;) {
+    const std::int64_t steps =
+        line.twoM == 0 ? remaining : std::min(remaining, (line.twoN - rem + line.twoM - 1) / line.twoM);
+    const std::int64_t last = major + (steps - 1) * line.majorStep;
+    run(int(minor), int(std::min(major, last)), int(std::max(major, last)) + 1);
+    rem += steps * line.twoM;
+    if (rem >= line.twoN) rem -= line.twoN;
+    minor += line.minorStep;
+    major = last + line.majorStep;
+    remaining -= steps;
   }
 }
 

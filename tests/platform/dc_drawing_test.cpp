@@ -180,8 +180,10 @@ TEST(BitBlt, NeverReadsOutsideTheSourceOrWritesOutsideTheTarget) {
 }
 
 // Random fills, polygons (pens of one and two pixels, brushes, corners far
-// outside, too many corners for the raster filler) and text, the same for
-// every seed. needPixels is called now and then between them.
+// outside, too many corners for the raster filler), fills of the whole
+// surface and text (a line laid out again elsewhere, another line in the same
+// box), the same for every seed. needPixels is called now and then between
+// them.
 void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::function<void()>& needPixels) {
   std::mt19937 rng(seed);
   const auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
@@ -192,21 +194,27 @@ void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::func
   std::vector<std::unique_ptr<CBrush>> brushes;
   CPen* oldPen = nullptr;
   CBrush* oldBrush = nullptr;
+  std::string text = "FPS: 24";
+  Rect box{0, 0, width, height};
   for (int i = 0; i < 400; ++i) {  // the background: small fills of every colour
     const int left = any(0, width - 1), top = any(0, height - 1);
     dc.FillSolidRect({left, top, left + any(1, width / 4 + 1), top + any(1, height / 4 + 1)}, colour());
   }
   for (int i = 0; i < 300; ++i) {
-    switch (any(0, 9)) {
+    switch (any(0, 10)) {
       case 0:
         dc.FillSolidRect({x(), y(), x(), y()}, colour());
         break;
       case 1: {
-        const int left = x(), top = y();
         dc.SetTextColor(colour());
-        std::string text(std::size_t(any(1, 30)), ' ');
-        for (char& c : text) c = char(any(0x20, 0x7e));
-        dc.DrawText(text.c_str(), -1, {left, top, left + any(0, width), top + any(0, height)}, 0);
+        if (any(0, 1)) {
+          text.assign(std::size_t(any(1, 30)), ' ');
+          for (char& c : text) c = char(any(0x20, 0x7e));
+        } else {
+          const int left = x(), top = y();
+          box = {left, top, left + any(0, width), top + any(0, height)};
+        }
+        dc.DrawText(text.c_str(), -1, box, 0);
         break;
       }
       case 2:
@@ -218,6 +226,9 @@ void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::func
         if (!oldPen) oldPen = displaced;
         break;
       }
+      case 4:
+        if (any(0, 9) == 0) dc.FillSolidRect({0, 0, width, height}, colour());
+        break;
       default: {
         if (any(0, 2) == 0) {
           brushes.push_back(std::make_unique<CBrush>(colour()));
@@ -237,13 +248,60 @@ void DrawRandomly(CDC& dc, unsigned seed, int width, int height, const std::func
   if (oldBrush) dc.SelectObject(oldBrush);
 }
 
+constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+// Pixels of got that are not want's pixel (x - dx, y - dy) inside clip, or
+// not kUntouched outside it; the first is reported.
+int Mismatches(const ImageSurface& got, const ImageSurface& want, const Rect& clip, int dx, int dy,
+               const std::string& what) {
+  int wrong = 0;
+  for (int py = 0; py < got.Height(); ++py) {
+    for (int px = 0; px < got.Width(); ++px) {
+      const bool inside = px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom;
+      const COLORREF expected = inside ? want.Pixel(px - dx, py - dy) : kUntouched;
+      if (got.Pixel(px, py) != expected && wrong++ == 0) ADD_FAILURE() << what << ": first at " << px << "," << py;
+    }
+  }
+  return wrong;
+}
+
+// What a paint of width x height clipped to clip shows after copying all of
+// source to (dx, dy), over a picture of kUntouched.
+std::unique_ptr<ImageSurface> CopiedOut(CDC& source, int width, int height, const Rect& clip, int dx, int dy) {
+  auto window = std::make_unique<ImageSurface>(width, height);
+  {
+    CPaintDC paint(*window);
+    paint.FillSolidRect({0, 0, width, height}, kUntouched);
+  }
+  CPaintDC paint(*window, clip);
+  paint.BitBlt(dx, dy, width, height, &source, 0, 0, SRCCOPY);
+  return window;
+}
+
+// The bitmap's own pixels: taken out of its surface (which writes what was
+// kept into it), and copied out through another surface that keeps nothing.
+std::unique_ptr<ImageSurface> BitmapPixels(MemorySurface& s, CBitmap& bitmap, int width, int height) {
+  CBitmap* selected = s.dc.SelectObject(s.previous);
+  CDC reader;
+  reader.CreateCompatibleDC(&s.paint);
+  CBitmap* readerDefault = reader.SelectObject(&bitmap);
+  auto image = CopiedOut(reader, width, height, {0, 0, width, height}, 0, 0);
+  reader.SelectObject(readerDefault);
+  s.dc.SelectObject(selected);
+  return image;
+}
+
 // A memory surface keeps what is drawn on it until its pixels are needed and
-// then writes it nearest first (or, while small, in order): either way the
-// pixels must be exactly those of drawing each call at once, as a paint
-// surface does.
+// then writes it nearest first (or, while small, in order), into its bitmap
+// or straight into the rectangle a copy names: either way the pixels must be
+// exactly those of drawing each call at once, as a paint surface does. The
+// copies land at an offset and clipped; the bitmap, read after them, holds
+// the same; and after a larger bitmap is selected (a resize), a fill the
+// size of the old one covers only part of the new.
 TEST(DeferredDrawing, GivesExactlyThePixelsOfDrawingEachCallAtOnce) {
-  for (const auto& [width, height] : {std::pair{97, 61}, std::pair{2100, 2001}}) {
+  for (const auto& [width, height] : {std::pair{97, 61}, std::pair{1601, 1001}}) {
     for (unsigned seed = 1; seed <= 3; ++seed) {
+      const std::string name = std::to_string(width) + "x" + std::to_string(height) + " seed " + std::to_string(seed);
       ImageSurface direct(width, height);
       {
         CPaintDC paint(direct);
@@ -251,15 +309,32 @@ TEST(DeferredDrawing, GivesExactlyThePixelsOfDrawingEachCallAtOnce) {
       }
       MemorySurface deferred(width, height);
       DrawRandomly(deferred.dc, seed, width, height, [&] { deferred.Snapshot(); });
-      const auto image = deferred.Snapshot();
-      int wrong = 0;
-      for (int py = 0; py < height; ++py) {
-        for (int px = 0; px < width; ++px) {
-          if (image->Pixel(px, py) != direct.Pixel(px, py) && wrong++ == 0)
-            ADD_FAILURE() << width << "x" << height << " seed " << seed << ": first at " << px << "," << py;
+      const Rect clip{3, 2, width * 2 / 3, height - 1};  // written: columns 5 on, rows 3 on
+      const Rect written{5, 3, clip.right, clip.bottom};
+      EXPECT_EQ(Mismatches(*CopiedOut(deferred.dc, width, height, clip, 5, 3), direct, written, 5, 3, name + " copied"), 0);
+      const Rect all{0, 0, width, height};
+      EXPECT_EQ(Mismatches(*BitmapPixels(deferred, deferred.bitmap, width, height), direct, all, 0, 0, name + " bitmap"), 0);
+
+      const int wider = width + 40, taller = height + 30;
+      const Rect whole{0, 0, wider, taller};
+      ImageSurface resized(wider, taller);
+      CBitmap larger;
+      larger.CreateCompatibleBitmap(&deferred.paint, wider, taller);
+      CBitmap* smaller = deferred.dc.SelectObject(&larger);
+      for (const bool partly : {true, false}) {
+        {
+          CPaintDC paint(resized);
+          if (partly) {
+            paint.FillSolidRect(all, kGrey);
+            deferred.dc.FillSolidRect(all, kGrey);
+          } else {
+            DrawRandomly(paint, seed + 10, wider, taller, [] {});
+            DrawRandomly(deferred.dc, seed + 10, wider, taller, [] {});
+          }
         }
+        EXPECT_EQ(Mismatches(*CopiedOut(deferred.dc, wider, taller, whole, 0, 0), resized, whole, 0, 0, name + " resized"), 0);
       }
-      EXPECT_EQ(wrong, 0) << width << "x" << height << " seed " << seed;
+      deferred.dc.SelectObject(smaller);
     }
   }
 }

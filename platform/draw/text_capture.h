@@ -1,0 +1,54 @@
+#pragma once
+// Platform-internal: a line of text laid out and drawn once, kept as the
+// runs of pixels its glyphs cover. A surface that keeps its drawing for later
+// writes those runs like any fill, into whatever picture and whenever it is
+// resolved, and text laid out after it cannot change it. A line drawn again
+// where it was keeps its runs, so a repeated line costs neither a layout nor a
+// drawing.
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Pixels from <= x < to of row y.
+struct GlyphRun {
+  int y;
+  int from;
+  int to;
+};
+
+// The font every surface draws text in. Pixels, not shapes: only the colours
+// the program asks for ever appear.
+QFont SurfaceFont();
+
+class TextCapture {
+ public:
+  // Lays text out in the surface font from the corner of box with flags, as
+  // a painter on a 32-bit image would, and finds the pixels its glyphs cover
+  // inside clip. Returns the rectangle the layout covers.
+  QRect Capture(std::string_view text, const QRect& box, int flags, const QRect& clip);
+  // The pixels the glyphs of the last line captured cover, row by row from the top.
+  const std::vector<GlyphRun>& Runs() const { return runs_; }
+
+ private:
+  // A scratch picture of width x height with the painter begun on it.
+  bool Grow(int width, int height);
+  // Draws the line into the scratch picture and keeps what it covers of area.
+  void Draw(const QRect& area);
+
+  std::string text_;
+  QRect box_;
+  int flags_ = 0;
+  QRect clip_;
+  QRect covered_;
+  std::vector<GlyphRun> runs_;  // of the line above
+  QString line_;
+  QImage scratch_;  // grows to the largest line drawn, and stays
+  QPainter painter_;
+};
