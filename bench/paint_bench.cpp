@@ -26,13 +26,13 @@
 
 namespace {
 
-struct PictureSize {
+struct PaintSize {
   int width;
   int height;
 };
-constexpr PictureSize kSizes[] = {{800, 600}, {1920, 1080}, {3840, 2160}, {7680, 4320}};
+constexpr PaintSize kSizes[] = {{800, 600}, {1920, 1080}, {3840, 2160}, {7680, 4320}};
 
-void Floor(benchmark::State& state, PictureSize size) {
+void Floor(benchmark::State& state, PaintSize size) {
   MemoryFloor floor(size.width, size.height);
   floor.Run(0);  // every page touched before timing
   std::uint32_t color = 0;
@@ -72,7 +72,7 @@ struct LoopStart {
   std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
 };
 
-void ReportRatio(benchmark::State& state, PictureSize size, const LoopStart& start) {
+void ReportRatio(benchmark::State& state, PaintSize size, const LoopStart& start) {
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start.wall).count();
   const DrawingTime drawing = TimeSpentDrawing();
   const double perFrame = (ProcessCpuSeconds() - start.cpu) / double(state.iterations());
@@ -87,7 +87,7 @@ void ReportRatio(benchmark::State& state, PictureSize size, const LoopStart& sta
 }
 
 // The same frame again and again: the busiest of the flight.
-void Paint(benchmark::State& state, PictureSize size) {
+void Paint(benchmark::State& state, PaintSize size) {
   const Rect client{0, 0, size.width, size.height};
   LoadFirstCity();
   const std::uint32_t tick = BusiestTick(client);
@@ -108,7 +108,7 @@ void Paint(benchmark::State& state, PictureSize size) {
 
 // Frames spread over the whole flight, each stepped before it is painted
 // (the step costs microseconds, the paint milliseconds): the typical frame.
-void PaintAlongFlight(benchmark::State& state, PictureSize size) {
+void PaintAlongFlight(benchmark::State& state, PaintSize size) {
   constexpr std::uint32_t kStride = 4999;  // prime to the period: samples spread over the path
   const Rect client{0, 0, size.width, size.height};
   LoadFirstCity();
@@ -133,7 +133,7 @@ void PaintAlongFlight(benchmark::State& state, PictureSize size) {
 // Each size's floor runs right before its paint, so the ratio compares
 // figures taken under the same conditions.
 const bool registered = [] {
-  for (const PictureSize size : kSizes) {
+  for (const PaintSize size : kSizes) {
     const std::string suffix = "/" + std::to_string(size.width) + "x" + std::to_string(size.height);
     benchmark::RegisterBenchmark(("Floor" + suffix).c_str(), Floor, size)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("PaintFrame" + suffix).c_str(), Paint, size)->Unit(benchmark::kMillisecond);

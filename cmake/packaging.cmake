@@ -94,7 +94,8 @@ camera that follows a smooth closed path computed from the clock. A left
 click in the picture builds a new city.
 
 kortalwind-export prints the city and the geometry of any frame as JSON and
-draws the pictures as PNG files, without a window.
+draws the pictures as PNG files or records the flight as a video, without a
+window.
 
 kortalwind-saver shows the same flight as a screensaver for xscreensaver,
 full screen or in a window, without keeping a processor busy.")

@@ -43,7 +43,8 @@ PictureSize ParseSize(std::string_view text, std::int32_t maxSide, std::string_v
 }
 
 ExportArgs::ExportArgs(std::string_view command, std::span<const std::string_view> args,
-                       std::initializer_list<std::string_view> allowed)
+                       std::initializer_list<std::string_view> allowed,
+                       std::initializer_list<std::string_view> flags)
     : command_(command) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view name = args[i];
@@ -52,12 +53,16 @@ ExportArgs::ExportArgs(std::string_view command, std::span<const std::string_vie
       value = name.substr(eq + 1);
       name = name.substr(0, eq);
     }
-    if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+    const bool flag = std::find(flags.begin(), flags.end(), name) != flags.end();
+    if (!flag && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
       const std::string kind = name.starts_with("-") ? "unknown option " : "unexpected argument ";
       throw UsageError(kind + Quoted(name) + " for " + Quoted(command_));
     }
     if (Get(name)) throw UsageError(std::string(name) + " is given more than once");
-    if (!value) {
+    if (flag) {
+      if (value) throw UsageError(std::string(name) + " takes no value");
+      value = "";
+    } else if (!value) {
       if (i + 1 == args.size()) throw UsageError(std::string(name) + " needs a value");
       value = args[++i];
     }

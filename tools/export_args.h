@@ -37,11 +37,13 @@ PictureSize ParseSize(std::string_view text, std::int32_t maxSide, std::string_v
 class ExportArgs {
  public:
   // Takes the arguments after the command name; `allowed` lists the option
-  // names the command accepts, with their leading "--".
+  // names the command accepts, with their leading "--", and `flags` those
+  // that take no value.
   ExportArgs(std::string_view command, std::span<const std::string_view> args,
-             std::initializer_list<std::string_view> allowed);
+             std::initializer_list<std::string_view> allowed, std::initializer_list<std::string_view> flags = {});
 
   std::optional<std::string_view> Get(std::string_view name) const;
+  bool Has(std::string_view name) const { return Get(name).has_value(); }
   std::string_view Required(std::string_view name) const;
 
   std::uint64_t Unsigned(std::string_view name, std::uint64_t min, std::uint64_t max,

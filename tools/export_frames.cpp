@@ -1,30 +1,21 @@
 #include "tools/export_frames.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <limits>
 #include <system_error>
 #include <vector>
 
-#include "pipeline/frame_geometry.h"
-#include "platform/draw/image_surface.h"
-#include "scene/city_generator.h"
-#include "scene/crt_random.h"
-#include "scene/scene_store.h"
 #include "tools/export_city.h"
 #include "tools/export_picture.h"
+#include "tools/flight_pictures.h"
+#include "tools/interrupt_watch.h"
+#include "tools/progress_line.h"
 
 namespace {
 
-constexpr std::string_view kFromOption = "--from";
-constexpr std::string_view kCountOption = "--count";
 constexpr std::string_view kEveryOption = "--every";
 constexpr std::uint64_t kMaxCount = 100000;
-constexpr std::uint64_t kMaxTick = std::numeric_limits<std::uint32_t>::max();
-constexpr auto kQuietFor = std::chrono::seconds(1);  // no progress for runs shorter than this
-constexpr auto kProgressEvery = std::chrono::milliseconds(500);
 
 // frame-00000.png ... frame-99999.png: sorts in playing order.
 std::string FramePath(const std::filesystem::path& dir, std::uint64_t index) {
@@ -75,33 +66,12 @@ class RunOutput {
   bool finished_ = false;
 };
 
-// Shows "frames: i/N" on stderr once a run has taken longer than a moment.
-class Progress {
- public:
-  explicit Progress(std::uint64_t total) : total_(total) {}
-  ~Progress() {
-    if (shown_) std::cerr << "\n";
-  }
-  void Done(std::uint64_t count) {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - start_ < kQuietFor || (now - last_ < kProgressEvery && count != total_)) return;
-    std::cerr << "\rframes: " << count << "/" << total_ << std::flush;
-    shown_ = true;
-    last_ = now;
-  }
-
- private:
-  std::uint64_t total_;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-  std::chrono::steady_clock::time_point last_ = start_;
-  bool shown_ = false;
-};
-
 }  // namespace
 
 std::string RunFramesCommand(std::span<const std::string_view> args) {
   const ExportArgs parsed("frames", args,
-                          {kFromOption, kCountOption, kEveryOption, kSizeOption, kSeedOption, kOutOption});
+                          {kFromOption, kCountOption, kEveryOption, kSizeOption, kSeedOption, kOutOption},
+                          {kQuietOption});
   const auto from = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kFromOption, 0, kMaxTick));
   const std::uint64_t count = parsed.RequiredUnsigned(kCountOption, 1, kMaxCount);
   const auto every = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kEveryOption, 1, kMaxTick));
@@ -109,22 +79,16 @@ std::string RunFramesCommand(std::span<const std::string_view> args) {
   const CityOptions city = CityOptionsFrom(parsed);
   const std::filesystem::path dir(parsed.Required(kOutOption));
 
-  EnsureGuiApplication();
-  auto picture = NewPicture(size);  // short of memory: fail before touching the disk
+  FlightPictures flight(city, size, from);  // short of memory: fail before touching the disk
+  const InterruptWatch interrupt;
   RunOutput output;
   output.MakeFolder(dir);
-  if (city.seed) crt::srand(*city.seed);
-  GenerateCity(city.limit);
-  Scene().fpsWindowStart = from;  // the program started with the first frame
-
-  Progress progress(count);
+  ProgressLine progress(count, !parsed.Has(kQuietOption));
   for (std::uint64_t i = 0; i < count; ++i) {
+    interrupt.ThrowIfInterrupted();
     // Tick counts wrap at 32 bits, as the clock does.
-    const auto tick = static_cast<std::uint32_t>(from + i * every);
-    ComputeFrameGeometry(tick, Rect{0, 0, size.width, size.height});
-    PaintPictureAt(tick, *picture);
     const std::string path = FramePath(dir, i);
-    WritePng(*picture, path);
+    WritePng(flight.At(static_cast<std::uint32_t>(from + i * every)), path);
     output.Wrote(path);
     progress.Done(i + 1);
   }

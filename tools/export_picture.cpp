@@ -7,20 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/core/tick_count.h"
 #include "platform/draw/image_surface.h"
-#include "platform/window/paint_dc.h"
-#include "render/back_buffer.h"
-#include "render/frame_paint.h"
-
-namespace {
-
-std::string ShortOfMemory(int width, int height) {
-  return "not enough memory for a " + std::to_string(width) + "x" + std::to_string(height) +
-         " picture";
-}
-
-}  // namespace
 
 PictureSize RequiredPictureSize(const ExportArgs& args) {
   const PictureSize size = args.RequiredSize("--size", kMaxPictureSide);
@@ -43,25 +30,6 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   // Destroyed at exit, which also lets the font library free its caches.
   static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
-std::unique_ptr<ImageSurface> NewPicture(const PictureSize& size) {
-  auto picture = std::make_unique<ImageSurface>(size.width, size.height);
-  if (!picture->IsValid()) throw UsageError(ShortOfMemory(size.width, size.height));
-  return picture;
-}
-
-void PaintPictureAt(std::uint32_t tick, ImageSurface& picture) {
-  SetTickCountSource([tick] { return tick; });
-  {
-    CPaintDC dc(picture);
-    PaintFrame(dc, Rect{0, 0, picture.Width(), picture.Height()});
-  }
-  SetTickCountSource({});
-  const BackBuffer& back = CurrentBackBuffer();
-  if (!back.backBitmap || !back.backBitmap->GetSafeHandle()) {
-    throw UsageError(ShortOfMemory(picture.Width(), picture.Height()));
-  }
 }
 
 void WritePng(const ImageSurface& picture, const std::string& path) {

@@ -11,6 +11,8 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick locales
   desktop-file-utils appstream lintian groff-base libxml2-utils
   xscreensaver weston qt6-wayland
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
+  ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
 )
 
 as_root() {

@@ -18,6 +18,9 @@ class ReplacingFile {
   bool Open(const std::string& target);
   // Where the bytes go until Commit.
   int Descriptor() const { return m_fd; }
+  // The same file by name, for writers that open it themselves (and may read
+  // it back before the end); empty when not open.
+  const std::string& TemporaryPath() const { return m_temp; }
   // Syncs, closes and renames over the target. False with Problem() set; the
   // target is then untouched and the temporary file gone.
   bool Commit();

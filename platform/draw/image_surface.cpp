@@ -26,6 +26,10 @@ COLORREF ImageSurface::Pixel(int x, int y) const {
   return FromQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
 }
 
+const unsigned char* ImageSurface::Bits() const { return IsValid() ? pixels_->image.constBits() : nullptr; }
+
+int ImageSurface::BytesPerLine() const { return static_cast<int>(pixels_->image.bytesPerLine()); }
+
 bool ImageSurface::SavePng(const std::string& path, std::string* error) const {
   const auto fail = [error](const QString& why) {
     if (error) *error = why.toStdString();

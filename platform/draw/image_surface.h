@@ -25,6 +25,10 @@ class ImageSurface {
   // Writes the picture as PNG. On failure returns false and, when error is
   // given, says why.
   bool SavePng(const std::string& path, std::string* error = nullptr) const;
+  // The pixels for an encoder: 32-bit words 0xffRRGGBB in the processor's
+  // byte order, row after row, BytesPerLine() apart. Null when not IsValid().
+  const unsigned char* Bits() const;
+  int BytesPerLine() const;
 
   ImagePixels& pixels() { return *pixels_; }
 

@@ -29,7 +29,8 @@ lint=$(lintian --fail-on error,warning "$deb" 2>"$work/lintian.err") || fail "li
 [ -z "$lint" ] || fail "lintian: $lint"
 
 control=$(dpkg-deb -f "$deb" Depends Section Priority)
-[[ $control == *libqt6widgets6* ]] || fail "Depends is not computed from the programs: $control"
+[[ $control == *libqt6widgets6* && $control == *libavcodec59* && $control == *libswscale6* ]] ||
+  fail "Depends is not computed from the programs: $control"
 suggests=$(dpkg-deb -f "$deb" Suggests)
 [ "$suggests" = xscreensaver ] || fail "Suggests is '$suggests', not xscreensaver"
 

@@ -27,6 +27,17 @@ TEST(ExportArgs, BadCommandLinesAreUsageErrors) {
   EXPECT_THROW(Parse({"--seed", "1", "--seed=2"}), UsageError);
 }
 
+TEST(ExportArgs, AFlagTakesNoValue) {
+  const auto parse = [](std::vector<std::string_view> args) {
+    return ExportArgs("video", args, {"--seed"}, {"--quiet"});
+  };
+  EXPECT_TRUE(parse({"--quiet", "--seed", "1"}).Has("--quiet"));
+  EXPECT_FALSE(parse({"--seed", "1"}).Has("--quiet"));
+  EXPECT_THROW(parse({"--quiet=1"}), UsageError);
+  EXPECT_THROW(parse({"--quiet", "--quiet"}), UsageError);
+  EXPECT_THROW(parse({"--quiet", "1"}), UsageError);  // a stray argument, not its value
+}
+
 TEST(ExportArgs, NumbersAreStrict) {
   EXPECT_EQ(ParseUnsigned("4294967295", 0, 4294967295u, "n"), 4294967295u);
   EXPECT_EQ(ParseUnsigned("007", 0, 10, "n"), 7u);

@@ -24,6 +24,7 @@
 #include "tools/export_args.h"
 #include "tools/export_frame.h"
 #include "tools/export_frames.h"
+#include "tools/export_video.h"
 
 namespace fs = std::filesystem;
 
@@ -117,6 +118,16 @@ TEST_F(ExportPictures, TheMeterCountsAsIfSteppedEveryInterval) {
   EXPECT_EQ(Scene().shownFps, 3);
   EXPECT_EQ(Scene().framesThisSecond, 1);
   EXPECT_EQ(Scene().fpsWindowStart, 1000u);
+}
+
+TEST(VideoFrames, FrameIShowsTheStepNearestToIOverFps) {
+  EXPECT_EQ(VideoFrameOffset(0, 25), 0u);
+  EXPECT_EQ(VideoFrameOffset(7, 25), 280u);
+  EXPECT_EQ(VideoFrameOffset(1, 30), 33u);
+  EXPECT_EQ(VideoFrameOffset(2, 30), 67u);
+  EXPECT_EQ(VideoFrameOffset(1, 80), 13u);  // 12.5: halves go up
+  EXPECT_EQ(VideoFrameOffset(431999, 120), 3599992u);
+  EXPECT_EQ(VideoFrameOffset(2, 7), 286u);
 }
 
 TEST_F(ExportPictures, TheFrameListsTheRoadRectanglesInFillOrder) {

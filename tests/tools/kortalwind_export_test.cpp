@@ -145,6 +145,15 @@ TEST_F(KortalwindExport, BadInputGivesOneLineAndStatusTwo) {
       "frame --tick 1 --size 800",
       "frame --tick 1 --size 16385x600",
       "frame --tick 1 --size 800x600 --limit -3",
+      "video --count 3",
+      "video --out v.mp4",
+      "video --count 3 --seconds 1 --out v.mp4",
+      "video --count 432001 --out v.mkv",
+      "video --seconds 0 --out v.mkv",
+      "video --fps 121 --count 1 --out v.mkv",
+      "video --count 1 --size 0x48 --out v.mkv",
+      "video --count 1 --size 64x47 --out v.webm",
+      "video --count 1 --out v.MP5",
   };
   for (const char* args : cases) {
     const Result r = RunExport(args);

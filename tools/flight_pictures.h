@@ -1,0 +1,28 @@
+#pragma once
+// The flight as the window shows it, one picture per step: the city built as
+// asked, the meter counting from the first step as if the program had started
+// there. What png, frames and video paint.
+
+#include <cstdint>
+#include <memory>
+
+#include "tools/export_args.h"
+#include "tools/export_city.h"
+
+class ImageSurface;
+
+class FlightPictures {
+ public:
+  // Throws UsageError when there is not memory enough for the picture, before
+  // the caller touches the disk.
+  FlightPictures(const CityOptions& city, const PictureSize& size, std::uint32_t firstTick);
+  ~FlightPictures();
+  FlightPictures(const FlightPictures&) = delete;
+  FlightPictures& operator=(const FlightPictures&) = delete;
+
+  // Steps to tick and paints; the picture stays valid until the next call.
+  const ImageSurface& At(std::uint32_t tick);
+
+ private:
+  std::unique_ptr<ImageSurface> picture_;
+};
