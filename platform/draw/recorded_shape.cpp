@@ -1,6 +1,8 @@
 #include "platform/draw/recorded_shape.h"
 
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include <algorithm>
 #include <bit>
@@ -202,6 +204,7 @@ void CoverShape(Band& shared, const Recording& recording, const RecordedShape& s
 // is still being drawn. The pixels before the first 16-byte boundary and
 // after the last are copied the usual way.
 void StreamRow(std::uint32_t* destination, const std::uint32_t* source, std::ptrdiff_t count) {
+#if defined(__SSE2__)
   constexpr std::uintptr_t kStoreBytes = sizeof(__m128i);
   constexpr std::ptrdiff_t kPixelsPerStore = kStoreBytes / sizeof(std::uint32_t);
   const std::uintptr_t misaligned = reinterpret_cast<std::uintptr_t>(destination) % kStoreBytes;
@@ -213,6 +216,10 @@ void StreamRow(std::uint32_t* destination, const std::uint32_t* source, std::ptr
     _mm_stream_si128(reinterpret_cast<__m128i*>(destination + i),
                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i)));
   std::memcpy(destination + i, source + i, std::size_t(count - i) * sizeof(std::uint32_t));
+  _mm_sfence();  // streaming stores are weakly ordered: make them seen before anyone reads the row
+#else
+  std::memcpy(destination, source, std::size_t(count) * sizeof(std::uint32_t));
+#endif
 }
 
 }  // namespace
