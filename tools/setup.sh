@@ -33,10 +33,13 @@ install_missing() {
 
 # build DIR [cmake options...]
 # Unity builds compile each folder in a few large units: the Qt headers are
-# read a few times instead of once per file, which halves the build.
+# read a few times instead of once per file, which halves the build. Line
+# tables are all the debug information a profile or a backtrace needs, and
+# take a fifth off the compile; the code is the same as with full -g.
 build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON "$@" >/dev/null
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }
 
