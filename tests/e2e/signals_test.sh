@@ -11,7 +11,6 @@ program=$(realpath -- "$1")
 folder=$kt_work/folder
 mkdir -p "$folder"
 cd "$folder" || exit 1
-readonly kWithinUs=1000000
 readonly kHandle=(4 33)  # the toolbar's handle in a window at +0+0
 mkfifo pipe.kor          # opened, it gets the message box: a pipe is no document
 
@@ -47,14 +46,8 @@ for i in "${!states[@]}"; do
   main=$(kt_wait_window $kt_pid '^Untitled - korTalwind$') || kt_fail "$state: the main window never appeared"
   kt_focus "$main"
   "open_$state" || kt_fail "$state: it never opened"
-  from=$(kt_now)
-  kill -$signal $kt_pid
-  kt_deadline=3 kt_wait_exit $kt_pid
-  took=$(($(kt_now) - from))
+  kt_signal_ends $kt_pid $signal || failures+=("SIG$signal, $state: status $kt_exit_status after $kt_took_ms ms")
   xdotool mouseup 1  # a drag leaves the button down for the next program
-  if [ "$kt_exit_status" != 0 ] || ((took >= kWithinUs)); then
-    failures+=("SIG$signal, $state: status $kt_exit_status after $((took / 1000)) ms")
-  fi
 done
 [ "$(ls -A)" = pipe.kor ] || failures+=("a Save As cut short left files: $(ls -A)")
 ((${#failures[@]} == 0)) || kt_fail "$(printf '%s\n' "${failures[@]}")"
