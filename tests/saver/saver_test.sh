@@ -2,9 +2,10 @@
 # kortalwind-saver on a real X server, as a user and as a screen saver start
 # it: a command line it cannot use is refused before any window exists; it
 # fills a window that another client made, at every size that window is
-# given, and ends when that window goes; it fills the root window; its own
-# window and the full screen end on a key, and every mode ends on SIGTERM,
-# each time with status 0 and without an X error.
+# given, takes no click there, and ends when that window goes; it fills the
+# root window; its own window and the full screen end on a key, and every
+# mode ends on SIGTERM, SIGINT or SIGHUP within a second, each time with
+# status 0 and without an X error.
 #   saver_test.sh SAVER EXPORTER CLOSE_WINDOW_TOOL
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
@@ -64,6 +65,10 @@ refused DISPLAY= -- --window-id "$host"
 first_host=$host first_client=$host_client
 host_window kt-after-bad-input
 kt_wait_for made $((2 * per_host)) || kt_fail "bad input made windows: $(grep -c CreateNotify "$kt_work/created.log") made, not $((2 * per_host))"
+# Inside that second host, as in every mode, SIGTERM ends it within a second.
+kt_start "$saver" --window-id "$host"
+kt_wait_for filled 64x48+20+20 >/dev/null || kt_fail "no city inside the window of --window-id"
+kt_signal_ends $kt_pid TERM || kt_fail "SIGTERM to --window-id: status $kt_exit_status after $kt_took_ms ms"
 kill "$watcher" "$host_client"
 host=$first_host host_client=$first_client
 
