@@ -41,7 +41,7 @@ BOOL CKorTalwindSaverApp::InitInstance() {
   SetMainWnd(&m_wndSaver);
   m_wndSaver.SetStatisticsLine(m_options.showStatistics ? StatisticsLine::shown : StatisticsLine::hidden);
 
-  m_startTick = GetTickCount();
+  m_startTick = m_lastTick = GetTickCount();
   Scene().fpsWindowStart = m_startTick;
   BuildCity(m_options.seed ? *m_options.seed : m_startTick);  // unseeded: as a click builds one
   return TRUE;
@@ -59,8 +59,12 @@ void CKorTalwindSaverApp::BuildCity(std::uint32_t seed) {
   m_cityBuiltAt = SystemTickCount();  // new cities keep time even while a test holds the flight's clock
 }
 
-std::uint32_t CKorTalwindSaverApp::FlightTick() const {
-  // At speed 1 the flight is where the program's would be at this moment.
-  const std::uint32_t elapsed = GetTickCount() - m_startTick;
-  return m_startTick + std::uint32_t(double(elapsed) * m_options.speed);
+std::uint32_t CKorTalwindSaverApp::FlightTick() {
+  const std::uint32_t now = GetTickCount();
+  m_elapsedMs += std::uint32_t(now - m_lastTick);  // across the clock's wrap too: steps are never 49 days apart
+  m_lastTick = now;
+  // At speed 1 the flight is where the program's would be at this moment;
+  // the flight's count wraps at 32 bits as the program's clock does.
+  const auto flownMs = std::uint64_t(double(m_elapsedMs) * m_options.speed);
+  return m_startTick + std::uint32_t(flownMs);
 }

@@ -22,9 +22,11 @@ class CKorTalwindSaverApp : public CSaverApp {
 
  private:
   void BuildCity(std::uint32_t seed);
-  std::uint32_t FlightTick() const;
+  std::uint32_t FlightTick();
 
   CSaverWnd m_wndSaver;
   std::uint32_t m_startTick = 0;     // the clock when the saver started
+  std::uint32_t m_lastTick = 0;      // the clock at the last step
+  std::uint64_t m_elapsedMs = 0;     // since the start: 64 bits go on past the clock's wrap
   std::uint32_t m_cityBuiltAt = 0;  // the system clock when the current city was built
 };

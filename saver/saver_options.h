@@ -32,4 +32,4 @@ SaverOptions ParseSaverOptions(const std::vector<std::string>& args);
 std::string SaverHelpText(const std::string& program);
 
 // Exit status for a command line or a window that cannot be used.
-inline constexpr int kSaverUsageStatus = 2;
+inline constexpr int kSaverUsageStatus = kUnusableWindowStatus;

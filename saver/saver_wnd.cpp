@@ -26,9 +26,15 @@ void CSaverWnd::OnKeyDown(UINT key, UINT repeats, UINT flags) {
 }
 
 void CSaverWnd::OnLButtonDown(UINT flags, Point point) {
-  if (m_kind == SaverPlacement::Kind::fullScreen) {
-    SendMessage(WM_CLOSE);
-  } else {
-    CRenderWnd::OnLButtonDown(flags, point);  // a new city, as in the program
+  switch (m_kind) {
+    case SaverPlacement::Kind::ownWindow:
+      CRenderWnd::OnLButtonDown(flags, point);  // a new city, as in the program
+      break;
+    case SaverPlacement::Kind::fullScreen:
+      SendMessage(WM_CLOSE);
+      break;
+    case SaverPlacement::Kind::screenSaverWindow:
+    case SaverPlacement::Kind::windowId:
+      break;  // the screen saver that made the window owns its input
   }
 }

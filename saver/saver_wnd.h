@@ -1,7 +1,8 @@
 #pragma once
 // The saver's one window: the render window, standing alone. In a window of
-// its own q and Escape close it; over the whole screen any key or a click
-// does; inside someone else's window it takes no input.
+// its own q and Escape close it and a click builds a new city; over the
+// whole screen any key or a click closes it; inside someone else's window
+// it takes no input: keys and clicks are that program's.
 
 #include "platform/window/saver_window.h"
 #include "render/render_wnd.h"

@@ -115,6 +115,17 @@ kt_wait_exit() {
   [ "$kt_exit_status" != hung ]
 }
 kt_ended() { ! kill -0 "$1" 2>/dev/null; }
+# kt_signal_ends PID SIGNAL: sends it and succeeds when the process ends with
+# status 0 within a second; sets kt_exit_status and kt_took_ms. One still
+# there after 3 s is killed.
+kt_signal_ends() {
+  local from
+  from=$(kt_now)
+  kill -s "$2" "$1"
+  kt_deadline=3 kt_wait_exit "$1"
+  kt_took_ms=$((($(kt_now) - from) / 1000))
+  [ "$kt_exit_status" = 0 ] && ((kt_took_ms < 1000))
+}
 # kt_expect_exit PID STATUS WHAT: fails the test unless WHAT ends it with STATUS.
 kt_expect_exit() {
   kt_wait_exit "$1"

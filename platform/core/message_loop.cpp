@@ -64,6 +64,8 @@ BOOL GetAndDispatchMessageWithin(MSG* msg, int timeoutMs) {
   return DispatchOnePass(msg, QEventLoop::WaitForMoreEvents);
 }
 
+bool IsQuitPosted() { return quit.posted; }
+
 void PostQuitMessage(int exitCode) {
   quit.posted = true;
   quit.exitCode = exitCode;

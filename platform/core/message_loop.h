@@ -20,3 +20,8 @@ BOOL GetAndDispatchMessageWithin(MSG* msg, int timeoutMs);
 
 // Puts the quit message in the queue; its wParam is the exit code.
 void PostQuitMessage(int exitCode);
+
+// True from PostQuitMessage until the loop takes the quit message: a loop of
+// its own (a menu's, a drag's, a dialog's) ends rather than wait on, so that
+// the quit reaches the program's loop.
+bool IsQuitPosted();

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -20,11 +22,29 @@ void WriteWakeByte(int) {
   errno = saved;
 }
 
+// Ends every loop the program's own loop waits under, innermost first: open
+// pop-ups close (ending the tracking loop), then each modal dialog is
+// cancelled, returning to the one below. Whoever ran them sees the quit.
+void EndModalLoops() {
+  while (QWidget* popup = QApplication::activePopupWidget()) {
+    if (!popup->close()) break;
+  }
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+    if (modal == QApplication::activeModalWidget()) break;  // it stays: no loop of ours to end
+  }
+}
+
 void DrainAndQuit() {
   char bytes[16];
   while (::read(wakePipe[0], bytes, sizeof bytes) > 0) {
   }
   PostQuitMessage(0);
+  EndModalLoops();
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ int CSaverApp::Run() {
   Clock::time_point due = Clock::now();
   for (;;) {
     const Clock::time_point now = Clock::now();
-    if (now >= due) {
+    if (now >= due && !IsQuitPosted()) {  // a quit that came during the last pass ends it unstepped
       due = now + m_stepDelay;
       Step();
     }

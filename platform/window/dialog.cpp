@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/core/icon_resource.h"
+#include "platform/core/message_loop.h"
 #include "platform/core/resource_registry.h"
 #include "platform/core/standard_ids.h"
 #include "platform/draw/resource_image.h"
@@ -64,6 +65,7 @@ void PressDialogButton(CDialog* dialog, int id) {
 int CDialog::DoModal() {
   const DialogTemplate* dt = FindDialogTemplate(m_templateId);
   if (dt == nullptr || m_hWnd != nullptr) return -1;
+  if (IsQuitPosted()) return int(IDCANCEL);
   CWnd* parent = m_pParentWnd;
   if (parent == nullptr) parent = AfxGetMainWnd();
 
@@ -116,7 +118,7 @@ int CDialog::DoModal() {
   OnInitDialog();
   const int result = dialog->exec();
   DestroyWindow();
-  return result;
+  return IsQuitPosted() ? int(IDCANCEL) : result;  // cancelled on the way out, whatever it said
 }
 
 void CDialog::EndDialog(int result) {

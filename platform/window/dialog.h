@@ -10,7 +10,9 @@ class CDialog : public CWnd {
  public:
   explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
-  // IDOK, IDCANCEL or what EndDialog was given; -1 when the dialog could not be made.
+  // IDOK, IDCANCEL or what EndDialog was given; -1 when the dialog could not
+  // be made. IDCANCEL, without showing it or once it is gone, when the quit
+  // message has been posted.
   virtual int DoModal();
   void EndDialog(int result);
   WidgetKind GetWidgetKind() const override { return WidgetKind::Dialog; }

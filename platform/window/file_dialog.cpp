@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
+#include "platform/core/message_loop.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
 
@@ -22,6 +23,7 @@ const QString kAllFilesFilter = QStringLiteral("All Files (*)");
 void SetFileDialogHandler(Handler handler) { CurrentHandler() = std::move(handler); }
 
 std::optional<std::string> PromptFileName(FileDialogKind kind, const std::string& proposed) {
+  if (IsQuitPosted()) return std::nullopt;
   if (CurrentHandler()) return CurrentHandler()(kind, proposed);
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return std::nullopt;
   QWidget* parent = WidgetOf(AfxGetMainWnd());
@@ -31,6 +33,6 @@ std::optional<std::string> PromptFileName(FileDialogKind kind, const std::string
       kind == FileDialogKind::open
           ? QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start, kAllFilesFilter)
           : QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), start, kAllFilesFilter);
-  if (chosen.isEmpty()) return std::nullopt;
+  if (chosen.isEmpty() || IsQuitPosted()) return std::nullopt;
   return QFile::encodeName(chosen).toStdString();
 }

@@ -9,8 +9,9 @@
 
 enum class FileDialogKind { open, saveAs };
 
-// The chosen path, or nothing when the user cancelled. proposed is the name
-// (or path) the dialog starts with.
+// The chosen path, or nothing when the user cancelled or the quit message has
+// been posted (before or while it asks). proposed is the name (or path) the
+// dialog starts with.
 std::optional<std::string> PromptFileName(FileDialogKind kind, const std::string& proposed);
 
 // For tests: answers file dialogs instead of showing them. An empty

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/core/app_object.h"
+#include "platform/core/message_loop.h"
 #include "platform/core/resource_registry.h"
 #include "platform/core/standard_ids.h"
 #include "platform/window/main_wnd.h"
@@ -43,6 +44,7 @@ void SetMessageBoxHandler(std::function<int(const std::string&, UINT)> handler) 
 
 int AfxMessageBox(const char* text, UINT type, UINT) {
   const std::string message = text ? text : "";
+  if (IsQuitPosted()) return int(IDCANCEL);
   if (BoxHandler()) return BoxHandler()(message, type);
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     // No window system to ask: say it where a person will see it.
@@ -52,7 +54,8 @@ int AfxMessageBox(const char* text, UINT type, UINT) {
   QWidget* parent = WidgetOf(AfxGetMainWnd());
   QMessageBox box(IconFor(type), QString::fromUtf8(AfxGetAppName()), QString::fromStdString(message),
                   ButtonsFor(type), parent);
-  return ResultOf(box.exec());
+  const int button = box.exec();
+  return IsQuitPosted() ? int(IDCANCEL) : ResultOf(button);
 }
 
 int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {

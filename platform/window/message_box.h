@@ -15,7 +15,8 @@ inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
-// Shows text and returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
+// Shows text and returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO);
+// IDCANCEL, unasked or once the box is gone, when the quit message has been posted.
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
 // The text is string promptId of the string table.
 int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = UINT(-1));

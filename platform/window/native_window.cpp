@@ -1,11 +1,11 @@
 #include "platform/window/native_window.h"
 
-#include <X11/Xlib.h>
-
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+#include "platform/window/x_errors_ignored.h"
 
 namespace {
 
@@ -37,14 +37,10 @@ class DisplayConnection {
   Display* display_;
 };
 
-int IgnoreError(Display*, XErrorEvent*) { return 0; }
-
 bool WindowExists(Display* display, NativeWindowId id) {
-  XErrorHandler previous = XSetErrorHandler(IgnoreError);
+  const XErrorsIgnored quietly;
   XWindowAttributes attributes{};
-  const Status found = XGetWindowAttributes(display, Window(id), &attributes);
-  XSetErrorHandler(previous);
-  return found != 0;
+  return XGetWindowAttributes(display, Window(id), &attributes) != 0;
 }
 
 // The text as given, control characters shown as '?', so the message stays one line.

@@ -14,6 +14,10 @@ using NativeWindowId = std::uint64_t;
 // fits in 32 bits.
 std::optional<NativeWindowId> ParseNativeWindowId(std::string_view text);
 
+// The exit status when such a window cannot be used: not there, or gone
+// before the drawing began.
+inline constexpr int kUnusableWindowStatus = 2;
+
 struct NativeWindowLookup {
   NativeWindowId id = 0;
   std::string error;  // one line; empty when the window was found

@@ -1,7 +1,9 @@
 #pragma once
 // Platform-internal: keeps a widget inside an X11 window that someone else
 // made at that window's size, and ends the loop (status 0) when that window
-// is destroyed. It listens on an X11 connection of its own.
+// is destroyed; a window already gone when the watch starts ends it with
+// kUnusableWindowStatus and one line on stderr. It listens on an X11
+// connection of its own.
 
 #include <QObject>
 #include <QPointer>
@@ -22,6 +24,7 @@ class NativeWindowWatch : public QObject {
   void ReadEvents();
   void Follow(int width, int height);
   void WindowGone();
+  void WentBeforeTheStart();
 
   NativeWindowId id_;
   QPointer<QWidget> follower_;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QToolBar>
 
+#include "platform/core/message_loop.h"
+
 namespace {
 
 const char* const kWatchName = "kt-tracking-watch";
@@ -65,7 +67,7 @@ class TrackingWatch : public QObject {
     if (loopRunning_) return;
     loopRunning_ = true;
     QEventLoop loop;
-    while (IsTracking()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    while (IsTracking() && !IsQuitPosted()) loop.processEvents(QEventLoop::WaitForMoreEvents);
     loopRunning_ = false;
   }
 

@@ -6,7 +6,7 @@
 // keyboard, their submenus and context menus (any open pop-up), and a press
 // on a movable toolbar's handle, where a drag to another side or out to
 // float starts. The menu bar merely highlighted from the keyboard, with no
-// drop-down open, does not hold the loop.
+// drop-down open, does not hold the loop. A posted quit message ends it.
 
 // Starts watching the application object's menus and toolbars; more calls for
 // the same application object change nothing.

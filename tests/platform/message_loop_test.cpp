@@ -1,9 +1,11 @@
 // The loop services over Qt's queue: the peek leaves messages where they
-// are, the pump takes them, the quit message ends the pump once, and the
+// are, the pump takes them, the quit message ends the pump once (a quit
+// signal cancels the box on screen and any asked after it), and the
 // idle-message rule and the framework's idle work behave as the loop expects.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <csignal>
@@ -11,6 +13,8 @@
 #include "platform/core/message_loop.h"
 #include "platform/core/quit_signals.h"
 #include "platform/shell/win_app.h"
+#include "platform/window/message_box.h"
+#include "tests/support/when_modal.h"
 
 namespace {
 
@@ -63,6 +67,27 @@ TEST(MessageLoopTest, TimedPumpComesBackWithoutAMessageAndASignalBecomesQuitWith
   }
   EXPECT_EQ(msg.message, WM_QUIT);
   EXPECT_EQ(msg.wParam, 0u);
+}
+
+TEST(MessageLoopTest, AQuitSignalCancelsTheBoxOnScreenAndAnyAskedAfterIt) {
+  Drain();
+  ASSERT_TRUE(QuitOnSignals({SIGHUP}));
+  bool closedBySignal = false;
+  kt_test::WhenModalIsUp<QMessageBox>([&closedBySignal](QMessageBox* box) {
+    std::raise(SIGHUP);
+    while (!IsQuitPosted()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    closedBySignal = !box->isVisible();
+  });
+  EXPECT_EQ(AfxMessageBox("Save changes?", MB_YESNOCANCEL), int(IDCANCEL));
+  EXPECT_TRUE(closedBySignal);
+  int asked = 0;
+  SetMessageBoxHandler([&asked](const std::string&, UINT) { return ++asked, int(IDYES); });
+  EXPECT_EQ(AfxMessageBox("Save changes?", MB_YESNOCANCEL), int(IDCANCEL));
+  SetMessageBoxHandler({});
+  EXPECT_EQ(asked, 0);
+  MSG msg;
+  EXPECT_FALSE(GetAndDispatchMessage(&msg));
+  EXPECT_EQ(msg.message, WM_QUIT);
 }
 
 TEST(MessageLoopTest, PumpRecordsTheMostTellingMessageOfThePass) {

@@ -2,9 +2,10 @@
 # kortalwind-saver on a real X server, as a user and as a screen saver start
 # it: a command line it cannot use is refused before any window exists; it
 # fills a window that another client made, at every size that window is
-# given, and ends when that window goes; it fills the root window; its own
-# window and the full screen end on a key, and every mode ends on SIGTERM,
-# each time with status 0 and without an X error.
+# given, takes no click there, and ends when that window goes; it fills the
+# root window; its own window and the full screen end on a key, and every
+# mode ends on SIGTERM, SIGINT or SIGHUP within a second, each time with
+# status 0 and without an X error.
 #   saver_test.sh SAVER EXPORTER CLOSE_WINDOW_TOOL
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
@@ -64,23 +65,36 @@ refused DISPLAY= -- --window-id "$host"
 first_host=$host first_client=$host_client
 host_window kt-after-bad-input
 kt_wait_for made $((2 * per_host)) || kt_fail "bad input made windows: $(grep -c CreateNotify "$kt_work/created.log") made, not $((2 * per_host))"
+# Inside that second host, as in every mode, SIGTERM ends it within a second.
+kt_start "$saver" --window-id "$host"
+kt_wait_for filled 64x48+20+20 >/dev/null || kt_fail "no city inside the window of --window-id"
+kt_signal_ends $kt_pid TERM || kt_fail "SIGTERM to --window-id: status $kt_exit_status after $kt_took_ms ms"
 kill "$watcher" "$host_client"
 host=$first_host host_client=$first_client
 
 # 2. Inside a window another client made, resized three times down to 1 x 1:
 # each size shows the exporter's picture for that size (the tick held still),
-# so the saver followed the size; the window destroyed, the saver ends with 0.
+# so the saver followed the size; a click inside builds no new city, as the
+# screen saver that owns the window owns its input; the window destroyed,
+# the saver ends with 0.
 readonly kTick=654321 kSeed=17
 KORTALWIND_SAVER_TICK=$kTick kt_start "$saver" --window-id "$host" --seed $kSeed --fps; inside=$kt_pid
 interior() {  # the host's inside, as WxH+X+Y on the screen (its corner is its border's)
   xwininfo -id "$host" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /Width:/ {w=$NF} /Height:/ {h=$NF} /Border width:/ {b=$NF} END {print w "x" h "+" x + b "+" y + b}'
 }
-for size in "400 300" "250 140" "37 23" "1 1"; do
+shows_at() {  # shows_at W H: the host at that size comes to show the exporter's picture of that size
+  xdotool windowsize "$host" "$1" "$2"
+  "$exporter" png --tick $kTick --seed $kSeed --size "$1x$2" --out "$kt_work/exported.png" || kt_fail "exporter"
+  kt_wait_looks "$kt_work/exported.png" "$(interior)" || kt_fail "the host at $1x$2 does not show the picture of that size"
+}
+shows_at 400 300
+xdotool mousemove 200 150 click 1
+kt_wait_still "$(interior)" 1 >/dev/null && kt_looks_as "$kt_work/exported.png" "$(interior)" ||
+  kt_fail "a click inside the host window changed the picture"
+for size in "250 140" "37 23" "1 1"; do
   # shellcheck disable=SC2086
-  xdotool windowsize "$host" $size
-  "$exporter" png --tick $kTick --seed $kSeed --size "${size/ /x}" --out "$kt_work/exported.png" || kt_fail "exporter"
-  kt_wait_looks "$kt_work/exported.png" "$(interior)" || kt_fail "the host at ${size/ /x} does not show the picture of that size"
+  shows_at $size
 done
 kill "$host_client"
 kt_expect_exit $inside 0 "the host window's end"
@@ -89,33 +103,41 @@ no_x_errors || kt_fail "X errors after the host window went"
 # 3. The root window, where no screen saver names another.
 kt_start env -u XSCREENSAVER_WINDOW "$saver" --root; root=$kt_pid
 kt_wait_for filled "$(xdpyinfo | awk '/dimensions:/ {print $2}')+0+0" >/dev/null || kt_fail "the root window does not show the city"
-kill -TERM $root
-kt_expect_exit $root 0 "SIGTERM to --root"
+kt_signal_ends $root HUP || kt_fail "SIGHUP to --root: status $kt_exit_status after $kt_took_ms ms"
 
-# 4. Its own window: Escape, q and closing it end it; so does SIGTERM. Over
-# the whole screen a key or a click ends it; so does SIGTERM.
+# 4. Its own window: a click builds a new city; Escape, q and closing it end
+# it, as do SIGTERM, SIGINT and SIGHUP. Over the whole screen a key or a
+# click ends it; so does SIGTERM. Each signal within a second.
 own_window() {  # own_window ARG...: starts it and waits for its window; sets kt_pid and window
   kt_start "$saver" "$@"
   window=$(kt_wait_window $kt_pid "$kTitle") || kt_fail "no window for $*"
   kt_wait_for filled 64x48+0+0 >/dev/null || kt_fail "no city in the window for $*"
 }
+ends() {  # ends HOW WHERE: the saver just started ends with 0 that way
+  case $1 in
+    close) "$close_window" "$window" ;;
+    click) xdotool mousemove 100 100 click 1 ;;
+    SIG*) kt_signal_ends $kt_pid "$1" || kt_fail "$1 $2: status $kt_exit_status after $kt_took_ms ms"; return ;;
+    *) kt_focus "$window"; xdotool key "$1" ;;
+  esac
+  kt_expect_exit $kt_pid 0 "$1 $2"
+}
+KORTALWIND_SAVER_TICK=$kTick own_window --geometry 320x240+0+0 --seed $kSeed
+# The exporter's picture below the statistics line, which it always draws.
+readonly kBelowLine=320x200+0+40
+"$exporter" png --tick $kTick --seed $kSeed --size 320x240 --out "$kt_work/own.png" || kt_fail "exporter"
+convert "$kt_work/own.png" -crop $kBelowLine +repage "$kt_work/own.png"
+kt_wait_looks "$kt_work/own.png" $kBelowLine || kt_fail "its own window does not show the exporter's picture"
+xdotool mousemove 160 120 click 1
+kt_wait_change $kBelowLine 0 "$kt_work/own.png" || kt_fail "a click in its own window built no new city"
+ends SIGTERM "in its own window"
 for end_by in Escape q close SIGINT SIGHUP; do
   own_window --geometry 320x240+0+0
-  case $end_by in
-    close) "$close_window" "$window" ;;
-    SIG*) kill -s "$end_by" $kt_pid ;;
-    *) kt_focus "$window"; xdotool key "$end_by" ;;
-  esac
-  kt_expect_exit $kt_pid 0 "$end_by in its own window"
+  ends $end_by "in its own window"
 done
 for end_by in space click SIGTERM; do
   own_window --fullscreen
-  case $end_by in
-    click) xdotool mousemove 100 100 click 1 ;;
-    SIGTERM) kill -TERM $kt_pid ;;
-    *) kt_focus "$window"; xdotool key "$end_by" ;;
-  esac
-  kt_expect_exit $kt_pid 0 "$end_by over the full screen"
+  ends $end_by "over the full screen"
 done
 no_x_errors || kt_fail "X errors from the saver"
 echo "ok: bad input refused, host window followed to 1x1, root filled, every mode ended with 0"
