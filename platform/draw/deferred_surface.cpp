@@ -89,17 +89,18 @@ QRect DeferredSurface::Text(std::string_view text, const QRect& box, int flags, 
   return covered;
 }
 
-void DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& target) {
-  if (target.Empty()) return;
+DeferredSurface::Way DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& target) {
+  if (target.Empty()) return Way::kNone;
   if (!coversAll_ && target.rows.pixels != own.pixels) CopyUnder(own, target);
-  if (shapes_.empty()) return;
+  if (shapes_.empty()) return Way::kNone;
   const Recording recording{shapes_, runs_};
   const Rect& clip = target.clip;
   if (std::int64_t(clip.right - clip.left) * (clip.bottom - clip.top) <= kLargestReplayedPixels) {
     ReplayInOrder(recording, target);
-  } else {
-    ResolveNearestFirst(recording, target, covered_, coversAll_ ? &staged_ : nullptr);
+    return Way::kInOrder;
   }
+  ResolveNearestFirst(recording, target, covered_, coversAll_ ? &staged_ : nullptr);
+  return coversAll_ ? Way::kNearestFirstStreamed : Way::kNearestFirst;
 }
 
 void DeferredSurface::Clear() {

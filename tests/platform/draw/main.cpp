@@ -1,0 +1,10 @@
+// Text needs a GUI application; nothing here needs windows, so the draw
+// layer's tests run wherever Qt's offscreen platform does.
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QGuiApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
