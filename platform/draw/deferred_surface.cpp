@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/draw/drawing_faults.h"
+
 namespace {
 
 // A frame is a few hundred shapes and a line of text; room for them is made once.
@@ -47,7 +49,7 @@ void DeferredSurface::Fill(const Rect& area, std::uint32_t color) {
 
 bool DeferredSurface::Polygon(const Point* points, int count, const std::uint32_t* fill,
                               const std::uint32_t* outline) {
-  if (!points || count < 2 || count > kMaxRasterCorners) return false;
+  if (!points || count < 2 || count > kMaxRasterCorners || CurrentDrawingFaults().keptPolygon) return false;
   RecordedShape& s = shapes_.emplace_back();
   s.kind = RecordedShape::Kind::kPolygon;
   s.filled = fill != nullptr;

@@ -10,6 +10,7 @@ struct DrawingFaults {
   bool bitmap = false;         // CBitmap::CreateCompatibleBitmap fails
   bool pen = false;            // CPen creation fails
   bool brush = false;          // CBrush creation fails
+  bool keptPolygon = false;    // a surface that keeps its drawing refuses a polygon
 };
 
 // Stays in force until replaced; DrawingFaults{} puts everything back.
