@@ -2,16 +2,16 @@
 // nearest first, and nearest first through a streamed band) against a
 // picture painted one pixel at a time, around the size where the way
 // changes, with shapes that end on and beside the covered mask's word edges.
+#include "platform/draw/deferred_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
-
 #include <random>
 #include <string>
 #include <vector>
 
-#include "platform/draw/deferred_surface.h"
 #include "tests/platform/draw/plain_painter.h"
 
 namespace deferred_surface_test {
@@ -42,9 +42,7 @@ QRect LayoutBox(Point at) { return QRect(at.x, at.y, kLayoutExtent, kLayoutExten
 void Record(DeferredSurface& surface, const std::vector<Shape>& shapes) {
   for (const Shape& s : shapes) {
     switch (s.kind) {
-      case Shape::Kind::kFill:
-        surface.Fill(s.area, s.colour);
-        break;
+      case Shape::Kind::kFill: surface.Fill(s.area, s.colour); break;
       case Shape::Kind::kPolygon:
         ASSERT_TRUE(surface.Polygon(s.corners.data(), int(s.corners.size()), s.filled ? &s.colour : nullptr,
                                     s.outlined ? &s.second : nullptr));
@@ -76,16 +74,12 @@ void Paint(PlainPicture& picture, const std::vector<Shape>& shapes) {
   for (const Shape& s : shapes) {
     const int count = int(s.corners.size());
     switch (s.kind) {
-      case Shape::Kind::kFill:
-        picture.Fill(s.area, s.colour);
-        break;
+      case Shape::Kind::kFill: picture.Fill(s.area, s.colour); break;
       case Shape::Kind::kPolygon:
         if (s.filled) picture.FillByCentres(s.corners.data(), count, s.colour);
         if (s.outlined) picture.Outline(s.corners.data(), count, s.second);
         break;
-      case Shape::Kind::kText:
-        PaintText(picture, s);
-        break;
+      case Shape::Kind::kText: PaintText(picture, s); break;
     }
   }
 }
@@ -94,7 +88,8 @@ void Paint(PlainPicture& picture, const std::vector<Shape>& shapes) {
 PlainPicture Underneath(int width, int height) {
   PlainPicture p(width, height, 0);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) p.pixels[std::size_t(y) * width + x] = 0xff000000 | ((x * 40503u + y * 977u) & 0x7fff);
+    for (int x = 0; x < width; ++x)
+      p.pixels[std::size_t(y) * width + x] = 0xff000000 | ((x * 40503u + y * 977u) & 0x7fff);
   return p;
 }
 
@@ -130,29 +125,40 @@ void AddWordEdgePair(std::vector<Shape>& shapes, int kind, int e, int top) {
     shapes.push_back(Fill(nearLeft, top, nearRight, bottom, near));
   };
   switch (kind) {
-    case 0: pair(e - 10, e, e - 10, e - 1); break;                 // far's last column ends a word
-    case 1: pair(e - 10, e + 1, e - 10, e); break;                 // far's last column starts one
-    case 2: pair(e, e + kWord, e, e + kWord - 1); break;           // all of a word but its last pixel
-    case 3: pair(e, e + kWord, e + 1, e + kWord); break;           // all of a word but its first pixel
-    case 4: pair(e - 70, e + kWord, e - 70, e + kWord - 1); break; // across three words
-    case 5: pair(e - kWord, e + 1, e - kWord + 1, e + 1); break;   // far's first column only
+    case 0: pair(e - 10, e, e - 10, e - 1); break;                  // far's last column ends a word
+    case 1: pair(e - 10, e + 1, e - 10, e); break;                  // far's last column starts one
+    case 2: pair(e, e + kWord, e, e + kWord - 1); break;            // all of a word but its last pixel
+    case 3: pair(e, e + kWord, e + 1, e + kWord); break;            // all of a word but its first pixel
+    case 4: pair(e - 70, e + kWord, e - 70, e + kWord - 1); break;  // across three words
+    case 5: pair(e - kWord, e + 1, e - kWord + 1, e + 1); break;    // far's first column only
     case 6:  // polygons: an outline on the word's last column over a fill, a fill ending on the edge
       shapes.push_back(Fill(e - 20, top, e + 20, bottom, far));
       shapes.push_back(Box(e - 20, top, e - 1, bottom - 1, near, true, true, near + 1));
       shapes.push_back(Box(e - 30, top + 1, e, top + 3, near + 2, true, false, 0));
       shapes.push_back(Box(e, top, e + 9, bottom - 1, near + 3, false, true, near + 4));
       break;
+    case 7:  // outlined polygons showing only their right column (a word's last) or left column
+             // (a word's first), their bottom or top row
+      shapes.push_back(Box(e - 20, top, e - 1, bottom - 1, far, true, true, far + 1));
+      shapes.push_back(Fill(e - 20, top, e - 1, bottom, near));
+      shapes.push_back(Box(e + kWord, top, e + kWord + 15, bottom - 1, far + 2, true, true, far + 3));
+      shapes.push_back(Fill(e + kWord + 1, top, e + kWord + 16, bottom, near + 1));
+      shapes.push_back(Box(e + 5, top, e + 20, bottom - 1, far + 4, false, true, far + 5));
+      shapes.push_back(Fill(e + 5, top, e + 21, bottom - 1, near + 2));
+      shapes.push_back(Box(e + 30, top, e + 45, bottom - 1, far + 6, false, true, far + 7));
+      shapes.push_back(Fill(e + 30, top + 1, e + 46, bottom, near + 3));
+      break;
   }
 }
 
-constexpr int kPairKinds = 7;
+constexpr int kPairKinds = 8;
 
 // Every kind of pair at word edges across the surface, some on the rows
 // where one band of 64 ends and the next starts.
 void AddWordEdgePairs(std::vector<Shape>& shapes, int width, int height) {
   const int tops[] = {1, 62, 126, height / 2, height - 5};
   int n = 0;
-  for (int e = 2 * kWord; e + 2 * kWord <= width; e += 4 * kWord, ++n) {
+  for (int e = 2 * kWord; e + 2 * kWord <= width; e += 3 * kWord, ++n) {
     const int top = std::min(tops[n % 5], height - 5);
     AddWordEdgePair(shapes, n % kPairKinds, e, top);
   }
@@ -187,7 +193,8 @@ void AddRandomShapes(std::vector<Shape>& shapes, unsigned seed, int width, int h
     s.filled = any(0, 3) != 0;
     s.outlined = !s.filled || any(0, 1);
     const int cx = any(-20, width + 20), cy = any(-20, height + 20), reach = any(1, 100);
-    for (int c = any(2, kMaxRasterCorners); c > 0; --c) s.corners.push_back({cx + any(-reach, reach), cy + any(-reach, reach)});
+    for (int c = any(2, kMaxRasterCorners); c > 0; --c)
+      s.corners.push_back({cx + any(-reach, reach), cy + any(-reach, reach)});
     shapes.push_back(s);
   }
   // One quadrilateral across the whole surface and beyond.
@@ -195,20 +202,48 @@ void AddRandomShapes(std::vector<Shape>& shapes, unsigned seed, int width, int h
   shapes.back().corners[1].y += height / 8;
 }
 
+Shape Text(const std::string& line, Point at, int width, int height, std::uint32_t ink) {
+  Shape s;
+  s.kind = Shape::Kind::kText;
+  s.area = {0, 0, width, height};
+  s.corners = {at};
+  s.colour = ink;
+  s.second = 0xff404040;
+  s.text = line;
+  return s;
+}
+
+// The box around the ink of a line of text, painted alone.
+Rect InkBox(const Shape& text, int width, int height) {
+  PlainPicture alone(width, height, 0);
+  PaintText(alone, text);
+  Rect box{width, height, 0, 0};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (alone.At(x, y) != text.colour) continue;
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    }
+  }
+  return box;
+}
+
 // A line of text over a fill, across a word edge and where two bands meet,
-// and a polygon over part of it.
+// and a polygon over part of it. Then four short lines, each under a fill
+// that hides all of its ink but the right or left column, or the bottom or
+// top row.
 void AddText(std::vector<Shape>& shapes, int width, int height) {
   const int top = std::max(0, std::min(58, height - 20));
   shapes.push_back(Fill(40, top, std::min(width, 400), std::min(height, top + 30), 0xff336699));
-  Shape text;
-  text.kind = Shape::Kind::kText;
-  text.area = {0, 0, width, height};
-  text.corners = {{50, top + 2}};
-  text.colour = 0xffffff00;
-  text.second = 0xff404040;
-  text.text = "FPS: 24, #Visible: 37, #numPolys:111  #collisions:  0";
-  shapes.push_back(text);
+  shapes.push_back(
+      Text("FPS: 24, #Visible: 37, #numPolys:111  #collisions:  0", {50, top + 2}, width, height, 0xffffff00));
   shapes.push_back(Box(120, top + 6, 160, top + 40, 0xff884400, true, true, 0xff00ffff));
+  for (int side = 0; side < 4; ++side) {
+    shapes.push_back(Text("FPS: 24", {450 + 130 * side, top}, width, height, 0xffffff10 + std::uint32_t(side)));
+    Rect r = InkBox(shapes.back(), width, height);
+    int* const edge[] = {&r.right, &r.left, &r.bottom, &r.top};
+    *edge[side] += side % 2 ? 1 : -1;
+    shapes.push_back(Fill(r.left, r.top, r.right, r.bottom, 0xff0000f0 + std::uint32_t(side)));
+  }
 }
 
 // Pixels of got that differ from want; the first is reported.
@@ -234,15 +269,16 @@ struct Case {
 // block copy's way). Text and edge pairs come last, over the random shapes.
 TEST(DeferredSurface, EveryWayGivesThePixelsOfPaintingEachShapeInTurn) {
   const Case cases[] = {
-      {1024, 1024, true, Way::kInOrder},  // exactly 2^20
-      {1271, 825, false, Way::kInOrder},  // 2^20 - 1
+      {1024, 1024, true, Way::kInOrder},              // exactly 2^20
+      {1271, 825, false, Way::kInOrder},              // 2^20 - 1
       {61681, 17, true, Way::kNearestFirstStreamed},  // 2^20 + 1
       {1920, 1080, true, Way::kNearestFirstStreamed},
       {1920, 1080, false, Way::kNearestFirst},
   };
   unsigned seed = 1;
   for (const Case& c : cases) {
-    const std::string name = std::to_string(c.width) + "x" + std::to_string(c.height) + (c.coversAll ? " over all" : "");
+    const std::string name =
+        std::to_string(c.width) + "x" + std::to_string(c.height) + (c.coversAll ? " over all" : "");
     std::vector<Shape> shapes;
     // Not covering all, the ground leaves column 0 and the bottom row as they were.
     shapes.push_back(c.coversAll ? Fill(0, 0, c.width, c.height, 0xff004000)
@@ -262,7 +298,8 @@ TEST(DeferredSurface, EveryWayGivesThePixelsOfPaintingEachShapeInTurn) {
     const Rect clip{kWord, 1, c.width - 1, c.height};
     const int dx = -61, dy = 1;
     std::vector<std::uint32_t> other(std::size_t(c.width) * (c.height + 1), kSentinel);
-    const Way otherWay = surface.ResolveInto(own.Rows(), RasterTarget({other.data(), c.width, c.width, c.height + 1}, clip, dx, dy));
+    const Way otherWay =
+        surface.ResolveInto(own.Rows(), RasterTarget({other.data(), c.width, c.width, c.height + 1}, clip, dx, dy));
     const std::int64_t clipped = std::int64_t(clip.right - clip.left) * (clip.bottom - clip.top);
     EXPECT_EQ(otherWay, clipped <= kLargestInOrder ? Way::kInOrder : c.way) << name;
     PlainPicture moved(c.width, c.height + 1, kSentinel);

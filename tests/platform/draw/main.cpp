@@ -1,7 +1,8 @@
 // Text needs a GUI application; nothing here needs windows, so the draw
 // layer's tests run wherever Qt's offscreen platform does.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
