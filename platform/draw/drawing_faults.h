@@ -1,7 +1,8 @@
 #pragma once
 // Lets tests make the creation of drawing resources fail, so the paths that a
-// machine short of memory or handles takes can be exercised. Nothing fails
-// unless a test asks for it.
+// machine short of memory or handles takes can be exercised, and make a kept
+// drawing refuse what it would take, so the way round it is exercised too.
+// Nothing fails unless a test asks for it.
 
 struct DrawingFaults {
   bool surfaceObject = false;  // new (std::nothrow) CDC gives null
