@@ -116,6 +116,8 @@ bool CDC::Polygon(const Point* points, int count) {
     DeferredSurface* kept = m_hDC->Deferred();
     if (kept && kept->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr))
       return true;
+    // Refused, or nothing kept: drawn at once, over what was kept before it.
+    m_hDC->Resolve();
     const PixelRows rows = m_hDC->Rows();
     if (filled) FillPolygon(rows, points, count, fill);
     if (outlined) OutlinePolygon(rows, points, count, outline);

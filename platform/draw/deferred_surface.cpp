@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/draw/drawing_faults.h"
+
 namespace {
 
 // A frame is a few hundred shapes and a line of text; room for them is made once.
@@ -47,7 +49,7 @@ void DeferredSurface::Fill(const Rect& area, std::uint32_t color) {
 
 bool DeferredSurface::Polygon(const Point* points, int count, const std::uint32_t* fill,
                               const std::uint32_t* outline) {
-  if (!points || count < 2 || count > kMaxRasterCorners) return false;
+  if (!points || count < 2 || count > kMaxRasterCorners || CurrentDrawingFaults().keptPolygon) return false;
   RecordedShape& s = shapes_.emplace_back();
   s.kind = RecordedShape::Kind::kPolygon;
   s.filled = fill != nullptr;
@@ -89,17 +91,18 @@ QRect DeferredSurface::Text(std::string_view text, const QRect& box, int flags, 
   return covered;
 }
 
-void DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& target) {
-  if (target.Empty()) return;
+DeferredSurface::Way DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& target) {
+  if (target.Empty()) return Way::kNone;
   if (!coversAll_ && target.rows.pixels != own.pixels) CopyUnder(own, target);
-  if (shapes_.empty()) return;
+  if (shapes_.empty()) return Way::kNone;
   const Recording recording{shapes_, runs_};
   const Rect& clip = target.clip;
   if (std::int64_t(clip.right - clip.left) * (clip.bottom - clip.top) <= kLargestReplayedPixels) {
     ReplayInOrder(recording, target);
-  } else {
-    ResolveNearestFirst(recording, target, covered_, coversAll_ ? &staged_ : nullptr);
+    return Way::kInOrder;
   }
+  ResolveNearestFirst(recording, target, covered_, coversAll_ ? &staged_ : nullptr);
+  return coversAll_ ? Way::kNearestFirstStreamed : Way::kNearestFirst;
 }
 
 void DeferredSurface::Clear() {

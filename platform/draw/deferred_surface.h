@@ -17,6 +17,10 @@
 
 class DeferredSurface {
  public:
+  // Which way ResolveInto wrote the pixels; a test that checks each way
+  // needs to know that it reached it.
+  enum class Way { kNone, kInOrder, kNearestFirst, kNearestFirstStreamed };
+
   // Over a picture of width x height, whose pixels hold what was drawn
   // before anything is recorded.
   DeferredSurface(int width, int height);
@@ -40,7 +44,7 @@ class DeferredSurface {
   // Writes the picture into target: what was recorded over the pixels of
   // own (the surface's own pixels; target may be them). What was recorded is
   // kept, so the same picture can be written again.
-  void ResolveInto(const PixelRows& own, const RasterTarget& target);
+  Way ResolveInto(const PixelRows& own, const RasterTarget& target);
   // Forgets what was recorded: own holds it now.
   void Clear();
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/draw/brush.h"
+#include "platform/draw/drawing_faults.h"
 #include "platform/draw/pen.h"
 #include "tests/platform/drawing_test_support.h"
 
@@ -54,17 +55,28 @@ TEST(FillSolidRect, ClipsExtremeRectanglesToTheSurface) {
   EXPECT_EQ(image->Pixel(7, 2), kGrey);
 }
 
+// A blue one-pixel pen and a red brush, selected into dc while it lives.
+struct BluePenRedBrush {
+  explicit BluePenRedBrush(CDC& dc) : dc(dc), oldPen(dc.SelectObject(&pen)), oldBrush(dc.SelectObject(&brush)) {}
+  ~BluePenRedBrush() {
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+  }
+  CDC& dc;
+  CPen pen{PS_SOLID, 1, kBlue};
+  CBrush brush{kRed};
+  CPen* oldPen;
+  CBrush* oldBrush;
+};
+
 TEST(Polygon, FillsWithTheBrushAndOutlinesWithThePenOnly) {
   MemorySurface s(12, 12);
   s.dc.FillSolidRect({0, 0, 12, 12}, kGround);
-  CPen pen(PS_SOLID, 1, kBlue);
-  CBrush brush(kRed);
-  CPen* oldPen = s.dc.SelectObject(&pen);
-  CBrush* oldBrush = s.dc.SelectObject(&brush);
-  const Point square[4] = {{2, 2}, {9, 2}, {9, 9}, {2, 9}};
-  EXPECT_TRUE(s.dc.Polygon(square, 4));
-  s.dc.SelectObject(oldPen);
-  s.dc.SelectObject(oldBrush);
+  {
+    const BluePenRedBrush selected(s.dc);
+    const Point square[4] = {{2, 2}, {9, 2}, {9, 9}, {2, 9}};
+    EXPECT_TRUE(s.dc.Polygon(square, 4));
+  }
 
   auto image = s.Snapshot();
   EXPECT_EQ(image->Pixel(5, 5), kRed);
@@ -79,14 +91,11 @@ TEST(Polygon, FillsWithTheBrushAndOutlinesWithThePenOnly) {
 TEST(Polygon, FillsBothHalvesOfACrossedQuadrilateral) {
   MemorySurface s(21, 21);
   s.dc.FillSolidRect({0, 0, 21, 21}, kGround);
-  CPen pen(PS_SOLID, 1, kBlue);
-  CBrush brush(kRed);
-  CPen* oldPen = s.dc.SelectObject(&pen);
-  CBrush* oldBrush = s.dc.SelectObject(&brush);
-  const Point bowTie[4] = {{0, 0}, {20, 20}, {20, 0}, {0, 20}};
-  s.dc.Polygon(bowTie, 4);
-  s.dc.SelectObject(oldPen);
-  s.dc.SelectObject(oldBrush);
+  {
+    const BluePenRedBrush selected(s.dc);
+    const Point bowTie[4] = {{0, 0}, {20, 20}, {20, 0}, {0, 20}};
+    s.dc.Polygon(bowTie, 4);
+  }
   auto image = s.Snapshot();
   EXPECT_EQ(image->Pixel(4, 10), kRed);
   EXPECT_EQ(image->Pixel(16, 10), kRed);
@@ -94,19 +103,36 @@ TEST(Polygon, FillsBothHalvesOfACrossedQuadrilateral) {
   EXPECT_EQ(image->Pixel(10, 16), kGround);
 }
 
+// A polygon the kept drawing refuses is drawn at once, and still lands over
+// what was kept before it.
+TEST(Polygon, RefusedByTheKeptDrawingStillLandsOverWhatCameBefore) {
+  MemorySurface s(12, 12);
+  s.dc.FillSolidRect({0, 0, 12, 12}, kGround);
+  {
+    const BluePenRedBrush selected(s.dc);
+    const Point square[4] = {{2, 2}, {9, 2}, {9, 9}, {2, 9}};
+    SetDrawingFaults({.keptPolygon = true});
+    s.dc.Polygon(square, 4);
+    SetDrawingFaults({});
+    s.dc.FillSolidRect({0, 0, 4, 4}, kGrey);  // kept again, over the polygon's corner
+  }
+  auto image = s.Snapshot();
+  EXPECT_EQ(image->Pixel(5, 5), kRed);
+  EXPECT_EQ(image->Pixel(9, 5), kBlue);
+  EXPECT_EQ(image->Pixel(3, 3), kGrey);
+  EXPECT_EQ(image->Pixel(10, 10), kGround);
+}
+
 TEST(Polygon, SurvivesCornersFarOutsideTheSurface) {
   MemorySurface s(40, 30);
   s.dc.FillSolidRect({0, 0, 40, 30}, kGround);
-  CPen pen(PS_SOLID, 1, kBlue);
-  CBrush brush(kRed);
-  CPen* oldPen = s.dc.SelectObject(&pen);
-  CBrush* oldBrush = s.dc.SelectObject(&brush);
-  const Point huge[4] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
-  s.dc.Polygon(huge, 4);
-  const Point wide[4] = {{-2000000000, 10}, {2000000000, 10}, {2000000000, 20}, {-2000000000, 20}};
-  s.dc.Polygon(wide, 4);
-  s.dc.SelectObject(oldPen);
-  s.dc.SelectObject(oldBrush);
+  {
+    const BluePenRedBrush selected(s.dc);
+    const Point huge[4] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+    s.dc.Polygon(huge, 4);
+    const Point wide[4] = {{-2000000000, 10}, {2000000000, 10}, {2000000000, 20}, {-2000000000, 20}};
+    s.dc.Polygon(wide, 4);
+  }
   auto image = s.Snapshot();
   for (COLORREF c : ColoursIn(*image)) EXPECT_TRUE(c == kGround || c == kRed || c == kBlue) << c;
   EXPECT_EQ(image->Pixel(20, 15), kRed);
@@ -152,8 +178,8 @@ TEST(BitBlt, CopiesOnlyTheRegionBeingRepainted) {
   s.dc.FillSolidRect({0, 0, 20, 20}, kRed);
   ImageSurface window(20, 20);
   {
-    CPaintDC paint(window, Rect{5, 5, 10, 8});
-    EXPECT_TRUE(paint.BitBlt(0, 0, 20, 20, &s.dc, 0, 0, SRCCOPY));
+      CPaintDC paint(window, Rect{5, 5, 10, 8});
+      EXPECT_TRUE(paint.BitBlt(0, 0, 20, 20, &s.dc, 0, 0, SRCCOPY));
   }
   EXPECT_EQ(window.Pixel(5, 5), kRed);
   EXPECT_EQ(window.Pixel(9, 7), kRed);
@@ -167,11 +193,11 @@ TEST(BitBlt, NeverReadsOutsideTheSourceOrWritesOutsideTheTarget) {
   s.dc.FillSolidRect({0, 0, 4, 3}, kRed);
   ImageSurface window(10, 10);
   {
-    CPaintDC paint(window);
-    paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, SRCCOPY);          // source is only 4 x 3
-    paint.BitBlt(8, 8, 10, 10, &s.dc, -2, -2, SRCCOPY);        // lands at (10, 10): outside
-    paint.BitBlt(INT_MAX, INT_MAX, INT_MAX, INT_MAX, &s.dc, INT_MIN, INT_MIN, SRCCOPY);
-    EXPECT_FALSE(paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, 0));  // only SRCCOPY
+      CPaintDC paint(window);
+      paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, SRCCOPY);          // source is only 4 x 3
+      paint.BitBlt(8, 8, 10, 10, &s.dc, -2, -2, SRCCOPY);        // lands at (10, 10): outside
+      paint.BitBlt(INT_MAX, INT_MAX, INT_MAX, INT_MAX, &s.dc, INT_MIN, INT_MIN, SRCCOPY);
+      EXPECT_FALSE(paint.BitBlt(0, 0, 10, 10, &s.dc, 0, 0, 0));  // only SRCCOPY
   }
   EXPECT_EQ(window.Pixel(3, 2), kRed);
   EXPECT_EQ(window.Pixel(4, 2), RGB(0, 0, 0));
@@ -270,8 +296,8 @@ int Mismatches(const ImageSurface& got, const ImageSurface& want, const Rect& cl
 std::unique_ptr<ImageSurface> CopiedOut(CDC& source, int width, int height, const Rect& clip, int dx, int dy) {
   auto window = std::make_unique<ImageSurface>(width, height);
   {
-    CPaintDC paint(*window);
-    paint.FillSolidRect({0, 0, width, height}, kUntouched);
+      CPaintDC paint(*window);
+      paint.FillSolidRect({0, 0, width, height}, kUntouched);
   }
   CPaintDC paint(*window, clip);
   paint.BitBlt(dx, dy, width, height, &source, 0, 0, SRCCOPY);
@@ -342,8 +368,8 @@ TEST(DeferredDrawing, GivesExactlyThePixelsOfDrawingEachCallAtOnce) {
 TEST(ImageSurface, SavesAPngThatReadsBackAndReportsAPathItCannotWrite) {
   ImageSurface image(3, 2);
   {
-    CPaintDC paint(image);
-    paint.FillSolidRect({1, 0, 2, 1}, kYellow);
+      CPaintDC paint(image);
+      paint.FillSolidRect({1, 0, 2, 1}, kYellow);
   }
   const std::string path = ::testing::TempDir() + "kt_image_surface.png";
   std::string error;
