@@ -23,7 +23,7 @@ socket=kt-weston-$$
 source "$(dirname "$0")/server_lifetime.sh"
 
 XDG_RUNTIME_DIR=$work weston --backend=headless-backend.so --use-pixman --debug --no-config \
-  --socket="$socket" --width="${size%x*}" --height="${size#*x}" --idle-time=0 \
+  --socket="$socket" --width="${size%x*}" --height="${size#*x}" --idle-time=0 ${KT_WESTON_SCALE:+--scale=$KT_WESTON_SCALE} \
   --log="$work/weston.log" >/dev/null 2>&1 &
 server=$!
 

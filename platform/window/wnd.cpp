@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/core/message_loop.h"
+#include "platform/draw/device_context.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
 #include "platform/window/wnd_widget.h"
@@ -221,8 +222,15 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
 }
 
 void CWnd::GetClientRect(Rect* rect) const {
-  const QWidget* widget = WidgetOf(this);
-  *rect = widget ? Rect{0, 0, widget->width(), widget->height()} : Rect{};
+  QWidget* widget = WidgetOf(this);
+  if (widget == nullptr) {
+    *rect = Rect{};
+  } else if (HostOf(widget)->devicePixels) {
+    const QSize size = DevicePixelSize(widget->width(), widget->height(), widget->devicePixelRatioF());
+    *rect = Rect{0, 0, size.width(), size.height()};
+  } else {
+    *rect = Rect{0, 0, widget->width(), widget->height()};
+  }
 }
 
 void CWnd::InvalidateRect(const Rect* rect, BOOL erase) {

@@ -81,6 +81,7 @@ QWidget* CreateWndWidget(HWND hwnd, const WindowProcedures& procedures, WidgetKi
   WidgetHost* host = HostOf(widget);
   host->hwnd = hwnd;
   host->procedures = procedures;
+  host->devicePixels = (cs.style & WS_DEVICEPIXELS) != 0;
   return widget;
 }
 

@@ -34,6 +34,9 @@ class WidgetHost {
 
   HWND hwnd = nullptr;  // null once the window has let go of the widget
   WindowProcedures procedures;
+  // The window asked for WS_DEVICEPIXELS: its client area and its paints are
+  // in the screen's own pixels.
+  bool devicePixels = false;
   // A paint asked for with erasing: the next paint sends WM_ERASEBKGND first.
   bool erasePending = false;
   QPaintEvent* currentPaint = nullptr;  // set while WM_PAINT for a paint event is dispatched
