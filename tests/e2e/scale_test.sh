@@ -47,12 +47,15 @@ checked=""
 for ratio in 1.5 2 1; do
   set_tick "${kTicks[0]}"
   KT_FIXED_TICK_FILE=$kt_work/tick QT_SCALE_FACTOR=$ratio LD_PRELOAD=$clock kt_start "$program" -geometry 333x301+0+0
-  kt_wait_window $kt_pid '^Untitled - korTalwind$' >/dev/null || kt_fail "no window at ratio $ratio"
+  window=$(kt_wait_window $kt_pid '^Untitled - korTalwind$') || kt_fail "no window at ratio $ratio"
   for tick in "${kTicks[@]}"; do
     [ "$ratio" = 1 ] && [ "$tick" != "${kTicks[1]}" ] && continue  # at 1 only for the README's picture
     set_tick "$tick"
     kt_wait_for shows_export $ratio $tick >/dev/null ||
       kt_fail "at ratio $ratio, tick $tick the picture ($area) is not the exporter's: $kt_differing pixels differ"
+    # The picture fills the render window, which is as wide as the frame.
+    width=$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')
+    [[ $area == "${width}x"*"+0+"* ]] || kt_fail "at ratio $ratio the picture ($area) is not the frame's width ($width)"
     cp "$kt_work/shot-$ratio.png" "$kt_work/shot-$ratio-$tick.png"
     checked="$checked ${ratio}:${area%%+*}"
   done
