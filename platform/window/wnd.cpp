@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "platform/core/message_loop.h"
-#include "platform/draw/device_context.h"
 #include "platform/window/main_wnd.h"
 #include "platform/window/wnd_state.h"
 #include "platform/window/wnd_widget.h"
@@ -222,15 +221,9 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
 }
 
 void CWnd::GetClientRect(Rect* rect) const {
-  QWidget* widget = WidgetOf(this);
-  if (widget == nullptr) {
-    *rect = Rect{};
-  } else if (HostOf(widget)->devicePixels) {
-    const QSize size = DevicePixelSize(widget->width(), widget->height(), widget->devicePixelRatioF());
-    *rect = Rect{0, 0, size.width(), size.height()};
-  } else {
-    *rect = Rect{0, 0, widget->width(), widget->height()};
-  }
+  const QWidget* widget = WidgetOf(this);
+  const QSize size = widget ? ClientSizeOf(widget) : QSize(0, 0);
+  *rect = Rect{0, 0, size.width(), size.height()};
 }
 
 void CWnd::InvalidateRect(const Rect* rect, BOOL erase) {
