@@ -19,15 +19,16 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 QFont SurfaceFont(double pixelRatio) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleStrategy(QFont::NoAntialias);
-  if (pixelRatio == 1.0) return font;
-  // Scaled in pixels, so the size does not hang on the surface's own
-  // resolution, which differs between window systems. The hinting is named:
-  // left to the toolkit, it would be off wherever the toolkit itself scales,
-  // and a window there would draw other glyphs than the exporter does. Full
-  // hinting keeps every stroke of a glyph the same number of pixels wide.
+  // Sized in pixels, so the size does not hang on the surface's own
+  // resolution, which differs between window systems and with the desktop's
+  // settings (Xft.dpi).
   const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPixelsPerPoint;
   font.setPixelSize(qRound(pixels * pixelRatio));
-  font.setHintingPreference(QFont::PreferFullHinting);
+  // The hinting is named: left to the toolkit, it would be off wherever the
+  // toolkit itself scales, and a window there would draw other glyphs than
+  // the exporter does. Full hinting keeps every stroke of a glyph the same
+  // number of pixels wide.
+  if (pixelRatio != 1.0) font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 
