@@ -26,6 +26,11 @@ void CRenderWnd::StepFrameAt(std::uint32_t tick) {
   InvalidateRect(nullptr, TRUE);
 }
 
+BOOL CRenderWnd::PreCreateWindow(CREATESTRUCT& cs) {
+  cs.style |= WS_DEVICEPIXELS;
+  return CWnd::PreCreateWindow(cs);
+}
+
 int CRenderWnd::OnCreate(LPCREATESTRUCT cs) {
   if (CWnd::OnCreate(cs) == -1) return -1;
   GenerateCity();  // unseeded: the same first city on every run

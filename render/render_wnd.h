@@ -1,7 +1,8 @@
 #pragma once
 // The child window that shows the animated city: it makes the first city
 // when created, a new one from a fresh seed on a left click, paints every
-// frame without erasing and frees the back buffer when destroyed.
+// frame without erasing and frees the back buffer when destroyed. It draws
+// in the screen's own pixels: its client rectangle counts those.
 
 #include <cstdint>
 
@@ -18,6 +19,7 @@ class CRenderWnd : public CWnd {
   void SetStatisticsLine(StatisticsLine line) { m_statisticsLine = line; }
 
  protected:
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   int OnCreate(LPCREATESTRUCT cs);
   void OnDestroy();
   void OnSize(UINT type, int cx, int cy);

@@ -134,6 +134,13 @@ kt_expect_exit() {
 
 # kt_shot FILE [WxH+X+Y]: the screen, or a part of it.
 kt_shot() { import -window root ${2:+-crop "$2"} +repage "$1"; }
+# kt_wl_shot FILE: a Wayland compositor's whole output, through
+# weston-screenshooter, which names its file itself.
+kt_wl_shot() {
+  mkdir -p "$kt_work/shooter"
+  (cd "$kt_work/shooter" && rm -f ./*.png && weston-screenshooter >/dev/null 2>&1 &&
+    mv ./wayland-screenshot-*.png "$1")
+}
 # kt_differ A B [FUZZ]: sets kt_differing to how many pixels of two pictures
 # differ (by more than FUZZ, e.g. 2%). A comparison that cannot be made fails
 # the test with compare's reason: read as a count, its error would let a

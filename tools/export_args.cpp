@@ -27,6 +27,31 @@ std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t min, std::uint6
   return value;
 }
 
+double ParseRatio(std::string_view text, double min, double max, std::string_view what) {
+  const auto number = [](double v) {
+    std::string s = std::to_string(v);
+    s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+    return s;
+  };
+  const std::string expected =
+      std::string(what) + " must be a number from " + number(min) + " to " + number(max) + ", not " + Quoted(text);
+  // Digits with at most one point between them: no sign, exponent, "inf" or "nan".
+  const auto point = text.find('.');
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const bool plain = point == std::string_view::npos ? digits(text)
+                                                     : digits(text.substr(0, point)) && digits(text.substr(point + 1));
+  if (!plain) throw UsageError(expected);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !(value >= min && value <= max)) {
+    throw UsageError(expected);
+  }
+  return value;
+}
+
 PictureSize ParseSize(std::string_view text, std::int32_t maxSide, std::string_view what) {
   const std::string expected = std::string(what) + " must be WIDTHxHEIGHT (e.g. 800x600) with each side from 0 to " +
                                std::to_string(maxSide) + ", not " + Quoted(text);
@@ -90,6 +115,11 @@ std::uint64_t ExportArgs::Unsigned(std::string_view name, std::uint64_t min, std
 
 std::uint64_t ExportArgs::RequiredUnsigned(std::string_view name, std::uint64_t min, std::uint64_t max) const {
   return ParseUnsigned(Required(name), min, max, name);
+}
+
+double ExportArgs::Ratio(std::string_view name, double min, double max, double fallback) const {
+  const auto value = Get(name);
+  return value ? ParseRatio(*value, min, max, name) : fallback;
 }
 
 PictureSize ExportArgs::RequiredSize(std::string_view name, std::int32_t maxSide) const {

@@ -31,6 +31,9 @@ std::string Quoted(std::string_view text);
 std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t min, std::uint64_t max,
                             std::string_view what);
 
+// A decimal number ("2", "1.25") from min to max.
+double ParseRatio(std::string_view text, double min, double max, std::string_view what);
+
 // "WxH" with each side from 0 to maxSide.
 PictureSize ParseSize(std::string_view text, std::int32_t maxSide, std::string_view what);
 
@@ -50,6 +53,7 @@ class ExportArgs {
                          std::uint64_t fallback) const;
   std::uint64_t RequiredUnsigned(std::string_view name, std::uint64_t min, std::uint64_t max) const;
   PictureSize RequiredSize(std::string_view name, std::int32_t maxSide) const;
+  double Ratio(std::string_view name, double min, double max, double fallback) const;
 
  private:
   std::string command_;

@@ -70,16 +70,17 @@ class RunOutput {
 
 std::string RunFramesCommand(std::span<const std::string_view> args) {
   const ExportArgs parsed("frames", args,
-                          {kFromOption, kCountOption, kEveryOption, kSizeOption, kSeedOption, kOutOption},
+                          {kFromOption, kCountOption, kEveryOption, kSizeOption, kScaleOption, kSeedOption, kOutOption},
                           {kQuietOption});
   const auto from = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kFromOption, 0, kMaxTick));
   const std::uint64_t count = parsed.RequiredUnsigned(kCountOption, 1, kMaxCount);
   const auto every = static_cast<std::uint32_t>(parsed.RequiredUnsigned(kEveryOption, 1, kMaxTick));
   const PictureSize size = RequiredPictureSize(parsed);
+  const double scale = PictureScale(parsed);
   const CityOptions city = CityOptionsFrom(parsed);
   const std::filesystem::path dir(parsed.Required(kOutOption));
 
-  FlightPictures flight(city, size, from);  // short of memory: fail before touching the disk
+  FlightPictures flight(city, size, from, scale);  // short of memory: fail before touching the disk
   const InterruptWatch interrupt;
   RunOutput output;
   output.MakeFolder(dir);

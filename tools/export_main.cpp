@@ -33,14 +33,14 @@ constexpr std::array kCommands = {
     ExportCommand{"frame", "--tick T --size WxH [--seed N] [--limit L]",
                   "the city plus the geometry of the frame at tick T for a W x H picture, as JSON",
                   RunFrameCommand},
-    ExportCommand{"png", "--tick T --size WxH [--seed N] --out FILE.png",
+    ExportCommand{"png", "--tick T --size WxH [--scale R] [--seed N] --out FILE.png",
                   "the picture the window shows after the step at tick T, as PNG (the meter at 0)",
                   RunPngCommand},
-    ExportCommand{"frames", "--from T --count C --every MS --size WxH [--seed N] --out DIR [--quiet]",
+    ExportCommand{"frames", "--from T --count C --every MS --size WxH [--scale R] [--seed N] --out DIR [--quiet]",
                   "C pictures of the flight from tick T, one step every MS ms, as DIR/frame-00000.png ...",
                   RunFramesCommand},
-    ExportCommand{"video", "(--seconds S | --count C) [--fps F] [--from T] [--size WxH] [--seed N] [--limit L]\n"
-                           "        --out FILE.mp4|FILE.webm|FILE.mkv [--quiet]",
+    ExportCommand{"video", "(--seconds S | --count C) [--fps F] [--from T] [--size WxH] [--scale R] [--seed N]\n"
+                           "        [--limit L] --out FILE.mp4|FILE.webm|FILE.mkv [--quiet]",
                   "the flight from tick T as a video of F frames a second, in the format the name's extension\n"
                   "      asks for: .mp4 H.264 (4:2:0, streams), .webm VP9 (4:2:0), .mkv FFV1 (RGB, lossless)",
                   RunVideoCommand},
@@ -58,6 +58,9 @@ void PrintHelp() {
       "C is from 1 to 100000 for frames, MS from 1 to 4294967295. For video, F is from 1 to 120\n"
       "(default 25), S from 1 to 3600, C from 1 to 432000, T defaults to 0 and WxH to 1280x720,\n"
       "even for .mp4 and .webm; frame i shows the step at tick T + i x 1000 / F, rounded.\n"
+      "R from 1 to 4 (default 1) is the device pixel ratio of the screen the picture is for: WxH\n"
+      "stays its size in pixels, the statistics line is drawn R times as large, as a window\n"
+      "whose screen has that ratio shows it.\n"
       "Pictures and videos are written through a temporary file, so a file that cannot be\n"
       "written is left as it was, and a sequence that fails part-way is taken away again.\n"
       "On a terminal, frames and video keep a progress line on stderr; --quiet turns it off.\n"

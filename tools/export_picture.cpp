@@ -17,6 +17,8 @@ PictureSize RequiredPictureSize(const ExportArgs& args) {
   return size;
 }
 
+double PictureScale(const ExportArgs& args) { return args.Ratio(kScaleOption, kMinScale, kMaxScale, kMinScale); }
+
 void EnsureGuiApplication() {
   if (QGuiApplication::instance()) return;
   // The toolkit's chatter about a desktop session it does not need would

@@ -14,6 +14,10 @@ class ImageSurface;
 // --size for a picture: 1 x 1 up to kMaxPictureSide on each side.
 PictureSize RequiredPictureSize(const ExportArgs& args);
 
+// --scale: the ratio of device to logical pixels of the screen the picture is
+// for, kMinScale to kMaxScale, 1 when not given.
+double PictureScale(const ExportArgs& args);
+
 // Fonts need a GUI application; the exporter has no screen, so it uses Qt's
 // offscreen platform. Made once, kept for the life of the process.
 void EnsureGuiApplication();

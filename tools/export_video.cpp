@@ -59,7 +59,7 @@ std::uint64_t VideoFrameOffset(std::uint64_t i, std::uint64_t fps) { return (2 *
 
 std::string RunVideoCommand(std::span<const std::string_view> args) {
   const ExportArgs parsed("video", args,
-                          {kOutOption, kSecondsOption, kCountOption, kFpsOption, kFromOption, kSizeOption, kSeedOption,
+                          {kOutOption, kSecondsOption, kCountOption, kFpsOption, kFromOption, kSizeOption, kScaleOption, kSeedOption,
                            kLimitOption},
                           {kQuietOption});
   const std::string out(parsed.Required(kOutOption));
@@ -73,9 +73,10 @@ std::string RunVideoCommand(std::span<const std::string_view> args) {
   const auto from = static_cast<std::uint32_t>(parsed.Unsigned(kFromOption, 0, kMaxTick, 0));
   const PictureSize size = parsed.Has(kSizeOption) ? RequiredPictureSize(parsed) : kDefaultSize;
   CheckEvenSides(size, format);
+  const double scale = PictureScale(parsed);
   const CityOptions city = CityOptionsFrom(parsed);
 
-  FlightPictures flight(city, size, from);
+  FlightPictures flight(city, size, from, scale);
   const InterruptWatch interrupt;  // before the temporary file exists, so that none is left
   VideoRecorder recorder(out, {format.format, size.width, size.height, static_cast<int>(fps)});
   ProgressLine progress(count, !parsed.Has(kQuietOption));

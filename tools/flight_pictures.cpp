@@ -35,10 +35,12 @@ void PaintPictureAt(std::uint32_t tick, ImageSurface& picture) {
 
 }  // namespace
 
-FlightPictures::FlightPictures(const CityOptions& city, const PictureSize& size, std::uint32_t firstTick) {
+FlightPictures::FlightPictures(const CityOptions& city, const PictureSize& size, std::uint32_t firstTick,
+                               double scale) {
   EnsureGuiApplication();
   picture_ = std::make_unique<ImageSurface>(size.width, size.height);
   if (!picture_->IsValid()) throw UsageError(ShortOfMemory(size.width, size.height));
+  picture_->SetPixelRatio(scale);
   if (city.seed) crt::srand(*city.seed);
   GenerateCity(city.limit);
   Scene().fpsWindowStart = firstTick;

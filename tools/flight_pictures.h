@@ -14,8 +14,9 @@ class ImageSurface;
 class FlightPictures {
  public:
   // Throws UsageError when there is not memory enough for the picture, before
-  // the caller touches the disk.
-  FlightPictures(const CityOptions& city, const PictureSize& size, std::uint32_t firstTick);
+  // the caller touches the disk. scale is the ratio of the screen the
+  // pictures are for: the statistics line is drawn that much larger.
+  FlightPictures(const CityOptions& city, const PictureSize& size, std::uint32_t firstTick, double scale = 1.0);
   ~FlightPictures();
   FlightPictures(const FlightPictures&) = delete;
   FlightPictures& operator=(const FlightPictures&) = delete;

@@ -26,7 +26,10 @@ Span Intersect(const Span& a, const Span& b) {
           std::min(a.bottom, b.bottom)};
 }
 
-Span DeviceSpan(const QPaintDevice* device) { return {0, 0, device->width(), device->height()}; }
+Span DeviceSpan(const DeviceContext& dc) {
+  const QSize size = dc.SurfaceSize();
+  return {0, 0, size.width(), size.height()};
+}
 
 // Text is laid out in a box this large from the rectangle's corner; no line
 // of a surface at most this wide can reach beyond it.
@@ -57,11 +60,12 @@ bool RasterColors(const DeviceContext& dc, int count, std::uint32_t& fill, std::
 
 CDC::~CDC() { DeleteDC(); }
 
-bool CDC::CreateCompatibleDC(CDC* /*dc*/) {
+bool CDC::CreateCompatibleDC(CDC* dc) {
   // Every surface here draws in the same 32-bit colour format, so a memory
-  // context is compatible with any of them.
+  // context is compatible with any of them; it draws text for the same screen.
   if (m_hDC || CurrentDrawingFaults().context) return false;
   m_hDC = new (std::nothrow) DeviceContext;
+  if (m_hDC && dc && dc->m_hDC) m_hDC->pixelRatio = dc->m_hDC->pixelRatio;
   return m_hDC != nullptr;
 }
 
@@ -95,7 +99,7 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color) {
   m_hDC->background = color;
   QPainter* painter = m_hDC->Painter();
   if (!painter) return;
-  const Span area = Intersect(ToSpan(rect), DeviceSpan(painter->device()));
+  const Span area = Intersect(ToSpan(rect), DeviceSpan(*m_hDC));
   if (area.Empty()) return;
   if (DeferredSurface* kept = m_hDC->Deferred()) {
     kept->Fill({std::int32_t(area.left), std::int32_t(area.top), std::int32_t(area.right),
@@ -141,7 +145,7 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   if (!m_hDC || !text || !qGuiApp) return 0;  // fonts need the GUI application
   QPainter* painter = m_hDC->Painter();
   if (!painter) return 0;
-  const Span surface = DeviceSpan(painter->device());
+  const Span surface = DeviceSpan(*m_hDC);
   const Span box = Intersect(ToSpan(rect), surface);
   if (box.Empty() || rect.left < -kLayoutExtent || rect.top < -kLayoutExtent) return 0;
   // Format 0: left, top, lines end only at '\n'. The layout starts at the
@@ -151,7 +155,8 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
   const QRect clip = box.ToQRect();
   if (DeferredSurface* kept = m_hDC->Deferred()) {
-    return kept->Text(line, origin, kFlags, clip, ToQColor(m_hDC->background).rgb(), ToQColor(m_hDC->text).rgb())
+    return kept->Text(line, origin, kFlags, clip, ToQColor(m_hDC->background).rgb(), ToQColor(m_hDC->text).rgb(),
+                      m_hDC->pixelRatio)
         .height();
   }
   m_hDC->UseSurfaceFont();
@@ -185,7 +190,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   Span read = Intersect({xSrc, ySrc, std::int64_t(xSrc) + width, std::int64_t(ySrc) + height},
                         {0, 0, pixels->width(), pixels->height()});
   const Span to = Intersect({read.left + dx, read.top + dy, read.right + dx, read.bottom + dy},
-                            DeviceSpan(painter->device()));
+                            DeviceSpan(*m_hDC));
   if (to.Empty()) return true;
   read = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
 

@@ -71,8 +71,8 @@ bool DeferredSurface::Polygon(const Point* points, int count, const std::uint32_
 }
 
 QRect DeferredSurface::Text(std::string_view text, const QRect& box, int flags, const QRect& clip,
-                            std::uint32_t background, std::uint32_t color) {
-  const QRect covered = text_.Capture(text, box, flags, clip);
+                            std::uint32_t background, std::uint32_t color, double pixelRatio) {
+  const QRect covered = text_.Capture(text, box, flags, clip, pixelRatio);
   // The cells go first: over the whole surface they hide all before them.
   const QRect cells = covered & clip;
   if (!cells.isEmpty()) Fill({cells.left(), cells.top(), cells.right() + 1, cells.bottom() + 1}, background);

@@ -37,9 +37,10 @@ class DeferredSurface {
   bool Polygon(const Point* points, int count, const std::uint32_t* fill, const std::uint32_t* outline);
   // A line of text laid out from the corner of box with flags, clipped to
   // clip (inside the surface): its cells covered in background, its glyphs in
-  // color. Returns the rectangle the layout covers.
+  // color, in the surface font for a screen at pixelRatio. Returns the
+  // rectangle the layout covers.
   QRect Text(std::string_view text, const QRect& box, int flags, const QRect& clip, std::uint32_t background,
-             std::uint32_t color);
+             std::uint32_t color, double pixelRatio);
 
   // Writes the picture into target: what was recorded over the pixels of
   // own (the surface's own pixels; target may be them). What was recorded is

@@ -21,7 +21,20 @@ bool IsColorImage(QPaintDevice* device) {
          static_cast<QImage*>(device)->format() == QImage::Format_RGB32;
 }
 
+// The painter's transform turned from logical to device pixels, its origin
+// on a whole device pixel.
+void DrawInDevicePixels(QPainter& painter) {
+  const QTransform toDevice = painter.deviceTransform();
+  const qreal ratio = toDevice.m11();
+  if (ratio == 1.0 || ratio <= 0.0) return;
+  const qreal dx = (std::round(toDevice.dx()) - toDevice.dx()) / ratio;
+  const qreal dy = (std::round(toDevice.dy()) - toDevice.dy()) / ratio;
+  painter.setWorldTransform(QTransform(1.0 / ratio, 0, 0, 1.0 / ratio, dx, dy));
+}
+
 }  // namespace
+
+QSize DevicePixelSize(int width, int height, double ratio) { return QSize(width, height) * ratio; }
 
 CPen& DeviceContext::DefaultPen() {
   static CPen pen;
@@ -86,6 +99,8 @@ void DeviceContext::Dispose(DeviceContext* dc) {
   dc->clipped = false;
   dc->clip = QRegion();
   dc->paintFailed = false;
+  dc->devicePixels = false;
+  dc->pixelRatio = 1.0;
   dc->pen = &DefaultPen();
   dc->brush = &DefaultBrush();
   dc->background = kDefaultBackground;
@@ -119,6 +134,7 @@ QPainter* DeviceContext::Painter() {
                              QPainter::SmoothPixmapTransform,
                          false);
   fontSet = false;
+  if (devicePixels) DrawInDevicePixels(painter);  // before the clip, which is in device pixels too
   if (clipped) painter.setClipRegion(clip);
   painter.setPen(pen->GetSafeHandle() ? pen->GetSafeHandle()->pen : QPen(Qt::NoPen));
   painter.setBrush(brush->GetSafeHandle() ? brush->GetSafeHandle()->brush : QBrush(Qt::NoBrush));
@@ -127,9 +143,15 @@ QPainter* DeviceContext::Painter() {
 
 void DeviceContext::UseSurfaceFont() {
   if (fontSet || !painter.isActive() || !qGuiApp) return;
-  painter.setFont(SurfaceFont());
+  painter.setFont(SurfaceFont(pixelRatio));
   fontSet = true;
   lastText.Forget();  // laid out in another font
+}
+
+QSize DeviceContext::SurfaceSize() const {
+  if (!device) return {};
+  if (devicePixels) return DevicePixelSize(device->width(), device->height(), device->devicePixelRatioF());
+  return {device->width(), device->height()};
 }
 
 void DeviceContext::EndPainting() {
@@ -200,12 +222,16 @@ bool DeviceContext::WritableArea(PixelRows& rows, QPoint& offset, QRect& area) {
       !image->isDetached()) {
     return false;
   }
+  // A window drawn in device pixels undoes the toolkit's scale in doubles:
+  // what is left of it is rounding, far below a pixel.
   const QTransform& toDevice = p->deviceTransform();
-  if (toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::trunc(toDevice.dx()) ||
-      toDevice.dy() != std::trunc(toDevice.dy())) {
+  constexpr qreal kRounding = 1e-9;
+  const auto whole = [](qreal v) { return std::abs(v - std::round(v)) < kRounding; };
+  if (toDevice.type() > QTransform::TxScale || std::abs(toDevice.m11() - 1.0) > kRounding ||
+      std::abs(toDevice.m22() - 1.0) > kRounding || !whole(toDevice.dx()) || !whole(toDevice.dy())) {
     return false;
   }
-  offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+  offset = QPoint(int(std::round(toDevice.dx())), int(std::round(toDevice.dy())));
   area = image->rect().translated(-offset);
   if (clipped) {
     if (clip.rectCount() > 1) return false;

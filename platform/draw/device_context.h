@@ -26,6 +26,10 @@ struct PlacedText {
   bool ownClip;  // the box is not the whole surface
 };
 
+// width x height logical pixels at ratio, in device pixels: rounded as the
+// toolkit rounds a window's backing store.
+QSize DevicePixelSize(int width, int height, double ratio);
+
 // One context: where drawing lands and the state GDI keeps per context.
 struct DeviceContext final : BitmapHolder {
   // A memory context: draws into its selected bitmap, which starts as a 1 x 1
@@ -45,6 +49,9 @@ struct DeviceContext final : BitmapHolder {
   // Text needs the surface's default font on the painter; nothing else does,
   // so a paint that only copies pixels never sets it up.
   void UseSurfaceFont();
+  // The size drawing is clipped to: the device's pixels, or for a window
+  // drawn in device pixels, its size in those.
+  QSize SurfaceSize() const;
   // The image pixels are read from for a copy; null for a window.
   const QImage* SourceImage() const;
   bool IsMemory() const { return memory; }
@@ -72,6 +79,13 @@ struct DeviceContext final : BitmapHolder {
 
   bool memory = false;
   QPaintDevice* device = nullptr;
+  // A window whose coordinates are its device pixels, not the toolkit's
+  // scaled ones: drawing lands on the screen's pixels 1:1.
+  bool devicePixels = false;
+  // The ratio of device to logical pixels of the screen the pixels are for:
+  // text is drawn that much larger, so it keeps its size on that screen.
+  // Memory contexts take it from the context they are made compatible with.
+  double pixelRatio = 1.0;
   bool clipped = false;
   QRegion clip;
   QPainter painter;

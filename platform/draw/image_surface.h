@@ -18,6 +18,10 @@ class ImageSurface {
   ImageSurface& operator=(const ImageSurface&) = delete;
 
   bool IsValid() const;
+  // The picture is for a screen of this many device pixels to a logical one
+  // (1 unless set): text on it is drawn that much larger. Its size stays.
+  void SetPixelRatio(double ratio) { pixelRatio_ = ratio; }
+  double PixelRatio() const { return pixelRatio_; }
   int Width() const;
   int Height() const;
   // The colour at (x, y); black outside the picture.
@@ -34,4 +38,5 @@ class ImageSurface {
 
  private:
   std::unique_ptr<ImagePixels> pixels_;
+  double pixelRatio_ = 1.0;
 };

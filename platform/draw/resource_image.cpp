@@ -1,5 +1,10 @@
 #include "platform/draw/resource_image.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
 #include "platform/core/icon_resource.h"
 #include "platform/core/resource_pictures.h"
 
@@ -27,7 +32,27 @@ QIcon LoadIconResource(unsigned id) {
   return icon;
 }
 
-QPixmap LoadIconPixmap(unsigned id, int size) {
+QPixmap LoadIconPixmap(unsigned id, int size, qreal ratio) {
   const DecodedImage decoded = LoadIconImage(id, size);
-  return decoded.image ? QPixmap::fromImage(ToQImage(*decoded.image)) : QPixmap();
+  return decoded.image ? PixmapForRatio(ToQImage(*decoded.image), ratio) : QPixmap();
+}
+
+QPixmap PixmapForRatio(const QImage& image, qreal ratio) {
+  if (ratio == 1.0) return QPixmap::fromImage(image);
+  QPixmap scaled =
+      QPixmap::fromImage(image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  scaled.setDevicePixelRatio(ratio);
+  return scaled;
+}
+
+QIcon IconForScreens(const QImage& image) {
+  QIcon icon(QPixmap::fromImage(image));
+  std::vector<qreal> done{1.0};
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const qreal ratio = screen->devicePixelRatio();
+    if (std::find(done.begin(), done.end(), ratio) != done.end()) continue;
+    icon.addPixmap(PixmapForRatio(image, ratio));
+    done.push_back(ratio);
+  }
+  return icon;
 }

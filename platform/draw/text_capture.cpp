@@ -11,19 +11,37 @@ constexpr QRgb kInk = 0xffffffff;
 // Glyphs may reach out of the box the layout reports (a j below, an italic
 // overhang): the scratch picture reaches this many lines beyond it each way.
 constexpr int kInkReachLines = 2;
+// A point at the resolution of an ordinary screen (96 dots an inch).
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 }  // namespace
 
-QFont SurfaceFont() {
+QFont SurfaceFont(double pixelRatio) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleStrategy(QFont::NoAntialias);
+  // Sized in pixels, so the size does not hang on the surface's own
+  // resolution, which differs between window systems and with the desktop's
+  // settings (Xft.dpi).
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPixelsPerPoint;
+  font.setPixelSize(qRound(pixels * pixelRatio));
+  // The hinting is named: left to the toolkit, it would be off wherever the
+  // toolkit itself scales, and a window there would draw other glyphs than
+  // the exporter does. Full hinting keeps every stroke of a glyph the same
+  // number of pixels wide.
+  if (pixelRatio != 1.0) font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 
-QRect TextCapture::Capture(std::string_view text, const QRect& box, int flags, const QRect& clip) {
-  const bool same = text == text_ && box == box_ && flags == flags_ && clip == clip_ && !box_.isNull();
+QRect TextCapture::Capture(std::string_view text, const QRect& box, int flags, const QRect& clip,
+                           double pixelRatio) {
+  const bool same = text == text_ && box == box_ && flags == flags_ && clip == clip_ &&
+                    pixelRatio == pixelRatio_ && !box_.isNull();
   if (!same) {
     runs_.clear();
+    if (pixelRatio != pixelRatio_) {
+      pixelRatio_ = pixelRatio;
+      if (painter_.isActive()) painter_.setFont(SurfaceFont(pixelRatio_));
+    }
     if (!painter_.isActive() && !Grow(1, 1)) return {};
     text_.assign(text);
     line_ = QString::fromLatin1(text.data(), qsizetype(text.size()));
@@ -43,7 +61,7 @@ bool TextCapture::Grow(int width, int height) {
   if (scratch_.isNull() || !painter_.begin(&scratch_)) return false;
   // As every surface draws: no blending, so a pixel is ink or it is not.
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
-  painter_.setFont(SurfaceFont());
+  painter_.setFont(SurfaceFont(pixelRatio_));
   painter_.setPen(QColor::fromRgb(kInk));
   return true;
 }

@@ -23,16 +23,17 @@ struct GlyphRun {
   int to;
 };
 
-// The font every surface draws text in. Pixels, not shapes: only the colours
-// the program asks for ever appear.
-QFont SurfaceFont();
+// The font every surface draws text in, for a screen at pixelRatio device
+// pixels to a logical one: as large there as at 1 on an ordinary screen.
+// Pixels, not shapes: only the colours the program asks for ever appear.
+QFont SurfaceFont(double pixelRatio);
 
 class TextCapture {
  public:
-  // Lays text out in the surface font from the corner of box with flags, as
-  // a painter on a 32-bit image would, and finds the pixels its glyphs cover
-  // inside clip. Returns the rectangle the layout covers.
-  QRect Capture(std::string_view text, const QRect& box, int flags, const QRect& clip);
+  // Lays text out in the surface font for pixelRatio from the corner of box
+  // with flags, as a painter on a 32-bit image would, and finds the pixels
+  // its glyphs cover inside clip. Returns the rectangle the layout covers.
+  QRect Capture(std::string_view text, const QRect& box, int flags, const QRect& clip, double pixelRatio);
   // The pixels the glyphs of the last line captured cover, row by row from the top.
   const std::vector<GlyphRun>& Runs() const { return runs_; }
 
@@ -46,6 +47,7 @@ class TextCapture {
   QRect box_;
   int flags_ = 0;
   QRect clip_;
+  double pixelRatio_ = 1.0;  // of the painter's font
   QRect covered_;
   std::vector<GlyphRun> runs_;  // of the line above
   QString line_;

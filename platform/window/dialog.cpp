@@ -87,7 +87,7 @@ int CDialog::DoModal() {
       case DialogControlKind::icon: {
         auto* label = new QLabel(dialog);
         // The icon keeps its own 32 x 32 size, at the control's top-left corner.
-        label->setPixmap(LoadIconPixmap(control.iconId, kLargeIconSize));
+        label->setPixmap(LoadIconPixmap(control.iconId, kLargeIconSize, label->devicePixelRatioF()));
         label->setGeometry(where.x(), where.y(), kLargeIconSize, kLargeIconSize);
         break;
       }

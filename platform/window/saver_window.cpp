@@ -29,6 +29,14 @@ std::string UseX11() {
   return {};
 }
 
+// Someone else's X window has no ratio: the picture fills its pixels,
+// whatever scale the desktop asks of the toolkit.
+void DrawAtWindowPixels() {
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  qunsetenv("QT_SCALE_FACTOR");
+  qunsetenv("QT_SCREEN_SCALE_FACTORS");
+}
+
 void Embed(QWidget* widget, NativeWindowId id) {
   QWindow* host = QWindow::fromWinId(WId(id));
   widget->winId();  // the widget's own window, to be put inside the host
@@ -43,6 +51,7 @@ void Embed(QWidget* widget, NativeWindowId id) {
 std::string PrepareSaverPlacement(SaverPlacement& placement) {
   if (!IsNative(placement.kind)) return {};
   if (std::string why = UseX11(); !why.empty()) return why;
+  DrawAtWindowPixels();
   const NativeWindowLookup found = placement.kind == SaverPlacement::Kind::screenSaverWindow
                                        ? FindScreenSaverWindow()
                                        : FindNativeWindow(placement.windowId);

@@ -22,7 +22,7 @@ std::vector<QIcon> ButtonImages(UINT bitmapId, int width, int height, int count)
   if (!strip.image) return icons;
   const QImage image = ToQImage(*strip.image, kButtonFaceColour);
   for (int i = 0; i < count && (i + 1) * width <= image.width(); ++i) {
-    icons.emplace_back(QPixmap::fromImage(image.copy(i * width, 0, width, height)));
+    icons.push_back(IconForScreens(image.copy(i * width, 0, width, height)));
   }
   return icons;
 }

@@ -15,6 +15,9 @@ inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
 inline constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 inline constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+// The window's client rectangle and paints count the screen's own pixels,
+// not the toolkit's scaled ones: a picture drawn into it is shown 1:1.
+inline constexpr DWORD WS_DEVICEPIXELS = 0x00000100;
 
 // The toolkit widget a window stands on.
 enum class WidgetKind { Child, Frame, ToolBar, StatusBar, Dialog };

@@ -222,7 +222,8 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
 
 void CWnd::GetClientRect(Rect* rect) const {
   const QWidget* widget = WidgetOf(this);
-  *rect = widget ? Rect{0, 0, widget->width(), widget->height()} : Rect{};
+  const QSize size = widget ? ClientSizeOf(widget) : QSize(0, 0);
+  *rect = Rect{0, 0, size.width(), size.height()};
 }
 
 void CWnd::InvalidateRect(const Rect* rect, BOOL erase) {

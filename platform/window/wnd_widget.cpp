@@ -38,6 +38,22 @@ void MakeOpaque(QWidget* widget) {
 
 WidgetHost* HostOf(QWidget* widget) { return dynamic_cast<WidgetHost*>(widget); }
 
+namespace {
+bool InDevicePixels(const QWidget* widget) {
+  const WidgetHost* host = dynamic_cast<const WidgetHost*>(widget);
+  return host != nullptr && host->devicePixels;
+}
+}  // namespace
+
+QSize ClientSizeOf(const QWidget* widget) {
+  if (!InDevicePixels(widget)) return widget->size();
+  return DevicePixelSize(widget->width(), widget->height(), widget->devicePixelRatioF());
+}
+
+QPoint ClientPointOf(const QWidget* widget, const QPointF& at) {
+  return (InDevicePixels(widget) ? at * widget->devicePixelRatioF() : at).toPoint();
+}
+
 QWidget* CreateWndWidget(HWND hwnd, const WindowProcedures& procedures, WidgetKind kind,
                          const CREATESTRUCT& cs, QWidget* parent) {
   auto* mainWindow = qobject_cast<QMainWindow*>(parent);
@@ -81,6 +97,7 @@ QWidget* CreateWndWidget(HWND hwnd, const WindowProcedures& procedures, WidgetKi
   WidgetHost* host = HostOf(widget);
   host->hwnd = hwnd;
   host->procedures = procedures;
+  host->devicePixels = (cs.style & WS_DEVICEPIXELS) != 0;
   return widget;
 }
 

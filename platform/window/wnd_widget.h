@@ -34,6 +34,9 @@ class WidgetHost {
 
   HWND hwnd = nullptr;  // null once the window has let go of the widget
   WindowProcedures procedures;
+  // The window asked for WS_DEVICEPIXELS: its client area and its paints are
+  // in the screen's own pixels.
+  bool devicePixels = false;
   // A paint asked for with erasing: the next paint sends WM_ERASEBKGND first.
   bool erasePending = false;
   QPaintEvent* currentPaint = nullptr;  // set while WM_PAINT for a paint event is dispatched
@@ -41,6 +44,11 @@ class WidgetHost {
 };
 
 WidgetHost* HostOf(QWidget* widget);
+
+// The widget's size and a point in it as its window counts them: in device
+// pixels for a window that asked for them, else in the toolkit's own.
+QSize ClientSizeOf(const QWidget* widget);
+QPoint ClientPointOf(const QWidget* widget, const QPointF& at);
 
 // Makes the widget for a new window and places it in its parent.
 QWidget* CreateWndWidget(HWND hwnd, const WindowProcedures& procedures, WidgetKind kind,
@@ -85,14 +93,23 @@ class ForwardingWidget : public Base, public WidgetHost {
   void resizeEvent(QResizeEvent* event) override {
     if (hwnd == nullptr) return Base::resizeEvent(event);
     Scope scope(this, event, WM_SIZE);
-    const UINT type = this->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
-    Send(WM_SIZE, type, MAKELPARAM(event->size().width(), event->size().height()));
+    SendSize();
+  }
+
+  // A window in device pixels changes size when its screen's ratio changes,
+  // though the toolkit's own size stays and no resize event comes.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ScreenChangeInternal && hwnd != nullptr && devicePixels) {
+      SendSize();
+      this->update();
+    }
+    return Base::event(event);
   }
 
   void mousePressEvent(QMouseEvent* event) override {
     if (hwnd == nullptr || event->button() != Qt::LeftButton) return Base::mousePressEvent(event);
     Scope scope(this, event, WM_LBUTTONDOWN);
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ClientPointOf(this, event->position());
     Send(WM_LBUTTONDOWN, MouseKeyFlags(event), MAKELPARAM(at.x(), at.y()));
   }
 
@@ -101,7 +118,7 @@ class ForwardingWidget : public Base, public WidgetHost {
   void mouseDoubleClickEvent(QMouseEvent* event) override {
     if (hwnd == nullptr || event->button() != Qt::LeftButton) return Base::mouseDoubleClickEvent(event);
     Scope scope(this, event, WM_LBUTTONDBLCLK);
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ClientPointOf(this, event->position());
     Send(WM_LBUTTONDBLCLK, MouseKeyFlags(event), MAKELPARAM(at.x(), at.y()));
   }
 
@@ -118,6 +135,11 @@ class ForwardingWidget : public Base, public WidgetHost {
   }
 
  private:
+  void SendSize() {
+    const QSize size = ClientSizeOf(this);
+    Send(WM_SIZE, this->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(size.width(), size.height()));
+  }
+
   // Remembers the event being forwarded, so the default processing can run it.
   struct Scope {
     Scope(ForwardingWidget* self, QEvent* event, UINT message)

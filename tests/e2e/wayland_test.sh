@@ -10,16 +10,11 @@ source "$(dirname "$0")/../harness.sh"
 program=$1
 saver=$2
 shots=${SHOTS:-$kt_work}
-mkdir -p "$shots" "$kt_work/shooter"
+mkdir -p "$shots"
 [ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ] || kt_fail "run me through tests/on_weston.sh"
 command -v weston-screenshooter >/dev/null || kt_fail "weston-screenshooter is needed (Debian package weston)"
 
-# wl_shot FILE: the compositor's whole output; the shooter names its file itself.
-wl_shot() {
-  (cd "$kt_work/shooter" && rm -f ./*.png && weston-screenshooter >/dev/null 2>&1 &&
-    mv ./wayland-screenshot-*.png "$1")
-}
-city_shown() { kt_ended "$1" && return 2; wl_shot "$2" && kt_shows_city "$2"; }
+city_shown() { kt_ended "$1" && return 2; kt_wl_shot "$2" && kt_shows_city "$2"; }
 # shows_city_quietly NAME: the process in $kt_pid draws the city, and prints nothing.
 shows_city_quietly() {
   kt_wait_for city_shown $kt_pid "$shots/wayland_${1// /_}.png" >/dev/null ||
@@ -32,7 +27,7 @@ ended_quietly() {
   [ ! -s "$kt_work/program.log" ] || kt_fail "$1 printed on its way out: $(head -c 500 "$kt_work/program.log")"
   kt_wait_for no_city_shown >/dev/null || kt_fail "the window of $1 stays on the screen"
 }
-no_city_shown() { wl_shot "$kt_work/after.png" && ! kt_shows_city "$kt_work/after.png"; }
+no_city_shown() { kt_wl_shot "$kt_work/after.png" && ! kt_shows_city "$kt_work/after.png"; }
 
 # No key or close button reaches a window on a headless compositor; SIGTERM
 # closes the program as File > Exit does.

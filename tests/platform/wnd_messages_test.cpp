@@ -145,7 +145,7 @@ TEST_F(WndTest, ChildOfADeadParentIsNotCreated) {
   EXPECT_FALSE(child.Create(nullptr, "x", WS_CHILD, Rect{}, nullptr, 1));
 }
 
-TEST_F(WndTest, ClientRectFollowsMoveWindowAndSizeCarriesWidthAndHeight) {
+TEST_F(WndTest, ClientRectFollowsMoveWindowAndSizeCarriesWidthAndHeightAndANewScreen) {
   DerivedWnd child;
   ASSERT_TRUE(child.Create(nullptr, "c", WS_CHILD | WS_VISIBLE, Rect{0, 0, 0, 0}, &parent, 1));
   Rect rect{1, 2, 3, 4};
@@ -156,6 +156,15 @@ TEST_F(WndTest, ClientRectFollowsMoveWindowAndSizeCarriesWidthAndHeight) {
   child.GetClientRect(&rect);
   EXPECT_EQ(rect, (Rect{0, 0, 120, 80}));
   EXPECT_NE(std::find(journal.begin(), journal.end(), "base size 120x80"), journal.end());
+  // A window in device pixels hears of a new screen as a new size (its
+  // ratio may differ); one in the toolkit's pixels keeps its size.
+  DerivedWnd device;
+  ASSERT_TRUE(device.Create(nullptr, "d", WS_CHILD | WS_VISIBLE | WS_DEVICEPIXELS, Rect{0, 0, 30, 20}, &parent, 2));
+  journal.clear();
+  QEvent screenChange(QEvent::ScreenChangeInternal);
+  QCoreApplication::sendEvent(WidgetOf(&child), &screenChange);
+  QCoreApplication::sendEvent(WidgetOf(&device), &screenChange);
+  EXPECT_EQ(journal, std::vector<std::string>{"base size 30x20"});
   CWnd never;  // no window made: an empty rectangle
   never.GetClientRect(&rect);
   EXPECT_EQ(rect, (Rect{}));

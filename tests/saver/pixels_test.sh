@@ -2,7 +2,8 @@
 # A frame the saver shows is the exporter's picture of the same city, tick
 # and size, pixel for pixel: with --fps the whole picture (both carry the
 # statistics line at 0), without it everything below the line, where the
-# saver shows no text. The tick is fixed through KORTALWIND_SAVER_TICK. With
+# saver shows no text; at ratios 1.5 and 2 the picture at the window's device
+# pixels. The tick is fixed through KORTALWIND_SAVER_TICK. With
 # --new-city the next city is the one a click builds: seeded with the tick.
 #   pixels_test.sh SAVER EXPORTER
 set -uo pipefail
@@ -36,6 +37,21 @@ for size in 640x480 333x201; do
   kt_shot "$kt_work/line.png" "${w}x${kLineHeight}+0+0"
   convert "$kt_work/line.png" -format %c histogram:info:- | grep -qi "$kYellow" && kt_fail "the line shows without --fps"
   stop_saver
+done
+# At a device pixel ratio the window draws at the screen's own pixels: a
+# window of WxH logical pixels shows the exporter's picture at its size in
+# device pixels (odd sizes at 1.5 round up as the toolkit's backing store
+# does: 333 x 201 is 500 x 302) with the statistics line R times as large.
+# (Three ticks of each are the program's and the Wayland test's.)
+for scaled in 1.5:333x201:500x302:4000 2:320x200:640x400:3000000007; do
+  IFS=: read -r ratio logical device tick <<<"$scaled"
+  "$exporter" png --tick $tick --size $device --scale $ratio --seed $kSeed --out "$kt_work/exported.png" ||
+    kt_fail "the exporter failed"
+  QT_SCALE_FACTOR=$ratio shows $logical $tick --fps
+  kt_wait_looks "$kt_work/exported.png" "$device+0+0" ||
+    kt_fail "at ratio $ratio, $logical, tick $tick: $kt_differing pixels differ"
+  stop_saver
+  checked=$((checked + 1))
 done
 "$exporter" png --tick $tick --size $size --seed $tick --out "$kt_work/next-city.png" || kt_fail "the exporter failed"
 shows $size $tick "--fps --new-city 1"

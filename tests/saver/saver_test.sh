@@ -74,11 +74,12 @@ host=$first_host host_client=$first_client
 
 # 2. Inside a window another client made, resized three times down to 1 x 1:
 # each size shows the exporter's picture for that size (the tick held still),
-# so the saver followed the size; a click inside builds no new city, as the
+# so the saver followed the size, at the window's own pixels though the
+# toolkit is asked to scale; a click inside builds no new city, as the
 # screen saver that owns the window owns its input; the window destroyed,
 # the saver ends with 0.
 readonly kTick=654321 kSeed=17
-KORTALWIND_SAVER_TICK=$kTick kt_start "$saver" --window-id "$host" --seed $kSeed --fps; inside=$kt_pid
+KORTALWIND_SAVER_TICK=$kTick QT_SCALE_FACTOR=2 kt_start "$saver" --window-id "$host" --seed $kSeed --fps; inside=$kt_pid
 interior() {  # the host's inside, as WxH+X+Y on the screen (its corner is its border's)
   xwininfo -id "$host" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /Width:/ {w=$NF} /Height:/ {h=$NF} /Border width:/ {b=$NF} END {print w "x" h "+" x + b "+" y + b}'

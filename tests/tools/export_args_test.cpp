@@ -56,6 +56,21 @@ TEST(ExportArgs, SizesAreStrict) {
   }
 }
 
+TEST(ExportArgs, RatiosAreStrict) {
+  EXPECT_EQ(ParseRatio("1", 1, 4, "r"), 1.0);
+  EXPECT_EQ(ParseRatio("1.25", 1, 4, "r"), 1.25);
+  EXPECT_EQ(ParseRatio("4.0", 1, 4, "r"), 4.0);
+  for (std::string_view bad : {"", "0.99", "4.01", "1,5", "1.", ".5", "1.2.3", "+2", "-2", "2x", "1e0", "inf",
+                               "nan", " 2"}) {
+    EXPECT_THROW(ParseRatio(bad, 1, 4, "r"), UsageError) << bad;
+  }
+  try {
+    ParseRatio("9", 1, 4, "--scale");
+  } catch (const UsageError& e) {
+    EXPECT_STREQ(e.what(), "--scale must be a number from 1 to 4, not '9'");
+  }
+}
+
 TEST(ExportArgs, MessagesAreOneLine) {
   try {
     ParseUnsigned("1\n2", 0, 10, "--limit");

@@ -96,6 +96,40 @@ TEST_F(ExportPictures, APngHoldsOnlyTheFramesOwnColours) {
   EXPECT_EQ(Files(), std::vector<std::string>{"f.png"});
 }
 
+// One past the last row that holds yellow: where the statistics line's glyphs end.
+int LineBottom(const QImage& image) {
+  int bottom = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == qRgb(255, 255, 0)) bottom = y + 1;
+  return bottom;
+}
+
+TEST_F(ExportPictures, ScaleDrawsOnlyTheStatisticsLineLarger) {
+  const auto png = [&](const std::string& name, const std::string& options) {
+    const std::string out = (dir / name).string();
+    const ExportRun r = Export("png --tick 4000 --size 640x480 --seed 3 " + options + " --out " + out);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return QImage(QString::fromStdString(out));
+  };
+  const QImage plain = png("plain.png", "");
+  EXPECT_EQ(png("one.png", "--scale 1"), plain);
+  const QImage doubled = png("two.png", "--scale 2");
+  ASSERT_EQ(doubled.size(), plain.size());  // --size is the size in pixels
+  const int line = LineBottom(plain);
+  const int lineAt2 = LineBottom(doubled);
+  EXPECT_GE(lineAt2, line * 2 - 2);
+  EXPECT_LE(lineAt2, line * 2 + 2);
+  // Below the larger line's cells the two pictures are the same.
+  const int cells = lineAt2 + lineAt2 / 2;
+  EXPECT_EQ(doubled.copy(0, cells, 640, 480 - cells), plain.copy(0, cells, 640, 480 - cells));
+  // frames draws the same picture at the same ratio.
+  const ExportRun r = Export("frames --from 4000 --count 1 --every 40 --size 640x480 --seed 3 --scale 2 --out " +
+                             (dir / "seq").string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(QImage(QString::fromStdString((dir / "seq" / "frame-00000.png").string())), doubled);
+}
+
 TEST_F(ExportPictures, FramesAreNumberedInOrderWithNothingElseLeft) {
   const ExportRun r = Export("frames --from 4000 --count 3 --every 40 --size 64x48 --seed 2 --out " +
                        (dir / "seq").string());

@@ -154,6 +154,9 @@ TEST_F(KortalwindExport, BadInputGivesOneLineAndStatusTwo) {
       "video --count 1 --size 0x48 --out v.mkv",
       "video --count 1 --size 64x47 --out v.webm",
       "video --count 1 --out v.MP5",
+      "png --tick 1 --size 8x6 --scale 0.5 --out p.png",
+      "frames --from 0 --count 1 --every 1 --size 8x6 --scale 4.5 --out f",
+      "video --count 1 --scale 1,5 --out v.mkv",
   };
   for (const char* args : cases) {
     const Result r = RunExport(args);
