@@ -23,6 +23,7 @@ constexpr std::int64_t kLargestInOrder = std::int64_t(1) << 20;
 constexpr int kWord = 64;  // pixels a word of the covered mask holds
 constexpr int kLayoutExtent = 1 << 24;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop;
+constexpr double kRatio = 1.0;  // text at the ordinary screen's size
 constexpr std::uint32_t kSentinel = 0xff010203;  // what no resolve writes
 
 struct Shape {
@@ -48,7 +49,7 @@ void Record(DeferredSurface& surface, const std::vector<Shape>& shapes) {
                                     s.outlined ? &s.second : nullptr));
         break;
       case Shape::Kind::kText:
-        surface.Text(s.text, LayoutBox(s.corners[0]), kTextFlags, ToQRect(s.area), s.second, s.colour);
+        surface.Text(s.text, LayoutBox(s.corners[0]), kTextFlags, ToQRect(s.area), s.second, s.colour, kRatio);
         break;
     }
   }
@@ -60,7 +61,7 @@ void PaintText(PlainPicture& picture, const Shape& s) {
               qsizetype(picture.width) * 4, QImage::Format_RGB32);
   QPainter painter(&view);
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
-  painter.setFont(SurfaceFont());
+  painter.setFont(SurfaceFont(kRatio));
   const QString line = QString::fromStdString(s.text);
   const QRect clip = ToQRect(s.area);
   painter.fillRect(painter.fontMetrics().boundingRect(LayoutBox(s.corners[0]), kTextFlags, line) & clip,
