@@ -1,10 +1,10 @@
 // kortalwind-export: shows the city model and the frame geometry without a
 // window. Bad input gets one line on stderr and status 2, with nothing on
 // stdout; a recording that fails gets one line and status 1; an interrupted
-// one takes away what it wrote and the process ends by the signal.
+// one takes away what it wrote and the process ends by the signal
+// (tools/interrupt_watch.h).
 
 #include <array>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -18,7 +18,6 @@
 #include "tools/export_frames.h"
 #include "tools/export_png.h"
 #include "tools/export_video.h"
-#include "tools/interrupt_watch.h"
 
 namespace {
 
@@ -92,12 +91,6 @@ int main(int argc, char** argv) {
   } catch (const UsageError& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";
     return kBadInput;
-  } catch (const Interrupted& interrupted) {
-    std::cerr << kProgram << ": interrupted; nothing was written\n";
-    // Whoever started us learns of the signal as for any program it ends.
-    std::signal(interrupted.signal, SIG_DFL);
-    std::raise(interrupted.signal);
-    return kOutputFailed;
   } catch (const std::runtime_error& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";
     return kOutputFailed;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "tools/export_frame.h"
 #include "tools/export_frames.h"
 #include "tools/export_video.h"
+#include "tools/interrupt_watch.h"
 
 namespace fs = std::filesystem;
 
@@ -128,6 +130,26 @@ TEST(VideoFrames, FrameIShowsTheStepNearestToIOverFps) {
   EXPECT_EQ(VideoFrameOffset(1, 80), 13u);  // 12.5: halves go up
   EXPECT_EQ(VideoFrameOffset(431999, 120), 3599992u);
   EXPECT_EQ(VideoFrameOffset(2, 7), 286u);
+}
+
+TEST(InterruptWatch, EachPutsBackTheHandlersItFound) {
+  const auto handler = [] {
+    struct sigaction now {};
+    ::sigaction(SIGTERM, nullptr, &now);
+    return now.sa_handler;
+  };
+  struct sigaction mine {}, saved {};
+  mine.sa_handler = [](int) {};
+  ::sigaction(SIGTERM, &mine, &saved);
+  {
+    const InterruptWatch outer;
+    const auto outerHandler = handler();
+    EXPECT_NE(outerHandler, mine.sa_handler);
+    { const InterruptWatch inner; }
+    EXPECT_EQ(handler(), outerHandler);
+  }
+  EXPECT_EQ(handler(), mine.sa_handler);
+  ::sigaction(SIGTERM, &saved, nullptr);
 }
 
 TEST_F(ExportPictures, TheFrameListsTheRoadRectanglesInFillOrder) {
