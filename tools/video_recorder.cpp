@@ -209,9 +209,10 @@ void VideoRecorder::Add(const unsigned char* pixels, int bytesPerLine) {
   AVFrame* frame = av_->frame.get();
   // The encoder may still hold the last frame's buffer.
   if (const int error = av_frame_make_writable(frame); error < 0) Fail("no frame", error);
-  const std::uint8_t* const source[] = {pixels};
-  const int sourceBytesPerLine[] = {bytesPerLine};
-  if (sws_scale(av_->scaler.get(), source, sourceBytesPerLine, 0, frame->height, frame->data, frame->linesize) !=
+  // libswscale reads four planes and four strides whatever the format.
+  const uint8_t* planes[4] = {pixels};
+  int strides[4] = {bytesPerLine};
+  if (sws_scale(av_->scaler.get(), planes, strides, 0, frame->height, frame->data, frame->linesize) !=
       frame->height) {
     Fail("the colour conversion failed", 0);
   }

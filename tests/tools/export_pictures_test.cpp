@@ -7,12 +7,14 @@
 #include <QImage>
 #include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -27,8 +29,26 @@
 #include "tools/export_frames.h"
 #include "tools/export_video.h"
 #include "tools/interrupt_watch.h"
+#include "tools/video_recorder.h"
 
 namespace fs = std::filesystem;
+struct SwsContext;
+
+// Linked into the test program, this stands in for libswscale's own: it reads
+// the four planes and four strides the library reads whatever the format, so
+// that the sanitizers see the caller's arrays end too early, and hands on.
+namespace {
+const std::uint8_t* seenPlanes[4];
+int seenStrides[4];
+}  // namespace
+extern "C" int sws_scale(SwsContext* scaler, const std::uint8_t* const planes[], const int strides[], int top,
+                         int height, std::uint8_t* const out[], const int outStrides[]) {
+  std::copy_n(planes, 4, seenPlanes);
+  std::copy_n(strides, 4, seenStrides);
+  using Scale = decltype(&sws_scale);
+  static const auto scale = reinterpret_cast<Scale>(::dlsym(RTLD_NEXT, "sws_scale"));
+  return scale(scaler, planes, strides, top, height, out, outStrides);
+}
 
 namespace {
 
@@ -130,6 +150,24 @@ TEST(VideoFrames, FrameIShowsTheStepNearestToIOverFps) {
   EXPECT_EQ(VideoFrameOffset(1, 80), 13u);  // 12.5: halves go up
   EXPECT_EQ(VideoFrameOffset(431999, 120), 3599992u);
   EXPECT_EQ(VideoFrameOffset(2, 7), 286u);
+}
+
+TEST(VideoFrames, TheColourConversionIsGivenFourPlanesAndFourStrides) {
+  const std::string out = ::testing::TempDir() + "kt_planes_" + std::to_string(::getpid()) + ".mkv";
+  constexpr int kWidth = 8, kHeight = 6;
+  const std::vector<std::uint32_t> pixels(kWidth * kHeight, 0xff336699);
+  {
+    InterruptWatch interrupt;
+    VideoRecorder recorder(out, {VideoFormat::ffv1Mkv, kWidth, kHeight, 25}, interrupt);
+    recorder.Add(reinterpret_cast<const unsigned char*>(pixels.data()), kWidth * 4);
+  }
+  EXPECT_EQ(seenPlanes[0], reinterpret_cast<const std::uint8_t*>(pixels.data()));
+  EXPECT_EQ(seenStrides[0], kWidth * 4);
+  for (int unused = 1; unused < 4; ++unused) {  // packed pixels have one plane
+    EXPECT_EQ(seenPlanes[unused], nullptr) << unused;
+    EXPECT_EQ(seenStrides[unused], 0) << unused;
+  }
+  EXPECT_FALSE(fs::exists(out));  // unfinished: taken away
 }
 
 TEST(InterruptWatch, EachPutsBackTheHandlersItFound) {
