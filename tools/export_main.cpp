@@ -1,12 +1,13 @@
 // kortalwind-export: shows the city model and the frame geometry without a
 // window. Bad input gets one line on stderr and status 2, with nothing on
-// stdout; a recording that fails gets one line and status 1; an interrupted
-// one takes away what it wrote and the process ends by the signal
-// (tools/interrupt_watch.h).
+// stdout; a recording that fails, or runs short of memory, gets one line and
+// status 1; an interrupted one takes away what it wrote and the process ends
+// by the signal (tools/interrupt_watch.h).
 
 #include <array>
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,10 @@ int main(int argc, char** argv) {
   } catch (const UsageError& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";
     return kBadInput;
+  } catch (const std::bad_alloc&) {
+    // Caught, so that the way out takes away the temporary files.
+    std::cerr << kProgram << ": not enough memory\n";
+    return kOutputFailed;
   } catch (const std::runtime_error& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";
     return kOutputFailed;

@@ -6,8 +6,10 @@
 
 #include <QImage>
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdint>
+#include <new>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
+#include "platform/core/tick_count.h"
 #include "platform/draw/drawing_faults.h"
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
@@ -28,11 +31,28 @@
 #include "tools/export_frame.h"
 #include "tools/export_frames.h"
 #include "tools/export_video.h"
+#include "tools/flight_pictures.h"
 #include "tools/interrupt_watch.h"
 #include "tools/video_recorder.h"
 
 namespace fs = std::filesystem;
 struct SwsContext;
+
+namespace {
+// While set, every allocation fails, as on a machine out of memory.
+std::atomic<bool> failAllocations{false};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (failAllocations) throw std::bad_alloc();
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return failAllocations ? nullptr : std::malloc(size ? size : 1);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 // Linked into the test program, this stands in for libswscale's own: it reads
 // the four planes and four strides the library reads whatever the format, so
@@ -57,9 +77,10 @@ struct ExportRun {
   std::string err;
 };
 
-ExportRun Export(const std::string& args) {
+// runner: what the exporter runs under, e.g. "prlimit ...".
+ExportRun Export(const std::string& args, const std::string& runner = "") {
   const std::string err = ::testing::TempDir() + "kt_pictures_" + std::to_string(::getpid()) + ".err";
-  const std::string cmd = std::string(std::getenv("KT_BIN_DIR")) + "/kortalwind-export " + args +
+  const std::string cmd = runner + " " + std::getenv("KT_BIN_DIR") + "/kortalwind-export " + args +
                           " >/dev/null 2>" + err;
   const int raw = std::system(cmd.c_str());
   std::stringstream text;
@@ -190,6 +211,22 @@ TEST(InterruptWatch, EachPutsBackTheHandlersItFound) {
   ::sigaction(SIGTERM, &saved, nullptr);
 }
 
+TEST_F(ExportPictures, APaintThatFailsGivesTheClockBack) {
+  FlightPictures flight({}, {64, 48}, 0);
+  flight.At(0);  // what the paint keeps from picture to picture is there
+  const std::uint32_t tick = SystemTickCount() + 0x80000000u;  // far from the clock's own reading
+  bool threw = false;
+  failAllocations = true;
+  try {
+    flight.At(tick);
+  } catch (const std::bad_alloc&) {
+    threw = true;
+  }
+  failAllocations = false;
+  ASSERT_TRUE(threw);
+  EXPECT_GT(GetTickCount() - tick, 0x40000000u);
+}
+
 TEST_F(ExportPictures, TheFrameListsTheRoadRectanglesInFillOrder) {
   const std::string_view args[] = {"--tick", "4000", "--size", "800x600"};
   const std::string json = RunFrameCommand(args);
@@ -245,9 +282,24 @@ TEST_F(ExportPictures, AFailedSequenceTakesAwayWhatItWroteAndOnlyThat) {
   const std::string out = (dir / "new" / "deeper").string();
   const std::string_view args[] = {"--from", "0", "--count", "2", "--every", "40",
                                    "--size", "8x6", "--out", out};
-  EXPECT_THROW(RunFramesCommand(args), UsageError);
+  EXPECT_THROW(RunFramesCommand(args), std::runtime_error);
   SetDrawingFaults({});
   EXPECT_FALSE(fs::exists(dir / "new"));
+}
+
+TEST_F(ExportPictures, MemoryRunningOutPartWayIsStatusOneWithNothingLeft) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer's shadow memory needs an unlimited address space";
+#endif
+  // Room for the 256 MiB picture beside the program's own 220 MiB or so, not
+  // for the second one the paint needs: the run fails after it has begun.
+  constexpr long kAddressSpace = 600L << 20;
+  std::ofstream(dir / "keep") << "mine";
+  const ExportRun r = Export("frames --from 0 --count 2 --every 40 --size 8192x8192 --out " + (dir / "seq").string(),
+                             "prlimit --as=" + std::to_string(kAddressSpace));
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_EQ(r.err, "kortalwind-export: not enough memory for a 8192x8192 picture\n");
+  EXPECT_EQ(Files(), std::vector<std::string>{"keep"});
 }
 
 TEST_F(ExportPictures, OnlyARegularFileIsReplacedAndOddNamesStayOnOneLine) {
