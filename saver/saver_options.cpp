@@ -5,6 +5,8 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/core/quoted_text.h"
+
 namespace {
 
 constexpr std::uint32_t kMaxDelayUs = 10'000'000;
@@ -16,14 +18,6 @@ constexpr int kMaxSide = 16'384;
 struct Fault {
   std::string text;
 };
-
-// The text in single quotes, control characters shown as '?', so that a
-// message stays on one line.
-std::string Quoted(std::string_view text) {
-  std::string shown = "'";
-  for (char c : text) shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
-  return shown + "'";
-}
 
 template <class Number>
 bool ReadWhole(std::string_view text, Number& value) {

@@ -3,13 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-// Control characters would break the one-line message; show them as '?'.
-std::string Quoted(std::string_view text) {
-  std::string out = "'";
-  for (const char c : text) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-  return out + "'";
-}
-
 std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t min, std::uint64_t max,
                             std::string_view what) {
   const std::string expected =
