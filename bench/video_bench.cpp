@@ -14,6 +14,7 @@
 #include "render/back_buffer.h"
 #include "scene/city_generator.h"
 #include "tools/flight_pictures.h"
+#include "tools/interrupt_watch.h"
 #include "tools/video_recorder.h"
 
 namespace {
@@ -40,9 +41,11 @@ void Record(benchmark::State& state, const Recording& recording) {
                                .string();
   FlightPictures flight(CityOptions{.seed = {}, .limit = kMaxBuildings}, {recording.width, recording.height}, kFromTick);
   const double startCpu = ProcessCpuSeconds();
+  InterruptWatch interrupt;  // a benchmark stopped by Ctrl-C leaves no file behind either
   try {
     for (auto _ : state) {
-      VideoRecorder recorder(path, {recording.format, recording.width, recording.height, 1000 / kFrameMs});
+      VideoRecorder recorder(path, {recording.format, recording.width, recording.height, 1000 / kFrameMs},
+                             interrupt);
       for (int i = 0; i < kFramesPerRecording; ++i) {
         const ImageSurface& picture = flight.At(kFromTick + i * kFrameMs);
         recorder.Add(picture.Bits(), picture.BytesPerLine());

@@ -5,6 +5,9 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/core/command_line.h"
+#include "platform/core/quoted_text.h"
+
 namespace {
 
 constexpr std::uint32_t kMaxDelayUs = 10'000'000;
@@ -17,32 +20,20 @@ struct Fault {
   std::string text;
 };
 
-// The text in single quotes, control characters shown as '?', so that a
-// message stays on one line.
-std::string Quoted(std::string_view text) {
-  std::string shown = "'";
-  for (char c : text) shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
-  return shown + "'";
-}
-
-template <class Number>
-bool ReadWhole(std::string_view text, Number& value) {
-  const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return !text.empty() && problem == std::errc() && end == text.data() + text.size();
-}
-
 std::uint32_t Unsigned(std::string_view option, std::string_view text, std::uint32_t max) {
-  std::uint32_t value = 0;
-  if (!ReadWhole(text, value) || value > max) {
+  const std::optional<std::uint64_t> value = ReadWholeNumber(text, 0, max);
+  if (!value) {
     throw Fault{std::string(option) + " takes a whole number from 0 to " + std::to_string(max) + ", not " +
                 Quoted(text)};
   }
-  return value;
+  return static_cast<std::uint32_t>(*value);
 }
 
 double Speed(std::string_view text) {
   double value = 0.0;
-  if (!ReadWhole(text, value) || !std::isfinite(value) || value < kMinSpeed || value > kMaxSpeed) {
+  const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const bool whole = !text.empty() && problem == std::errc() && end == text.data() + text.size();
+  if (!whole || !std::isfinite(value) || value < kMinSpeed || value > kMaxSpeed) {
     throw Fault{"--speed takes a ratio from 0.1 to 10, not " + Quoted(text)};
   }
   return value;
@@ -123,15 +114,12 @@ SaverOptions ParseSaverOptions(const std::vector<std::string>& args) {
   try {
     for (std::size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
-      if (arg.size() < 2 || arg[0] != '-') throw Fault{"unexpected argument " + Quoted(arg) + " (try --help)"};
-      std::string_view name = std::string_view(arg).substr(arg[1] == '-' ? 2 : 1);
-      if (name == "help" || name == "h") return Answer(SaverOptions::Action::help);
-      if (name == "version" || name == "v") return Answer(SaverOptions::Action::version);
-      std::optional<std::string> value;
-      if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
-        value = std::string(name.substr(equals + 1));
-        name = name.substr(0, equals);
-      }
+      const std::optional<CommandLineOption> option = ReadOption(arg);
+      if (!option) throw Fault{"unexpected argument " + Quoted(arg) + " (try --help)"};
+      const std::string_view name = option->name;
+      std::optional<std::string> value(option->value);
+      if (!value && (name == "help" || name == "h")) return Answer(SaverOptions::Action::help);
+      if (!value && (name == "version" || name == "v")) return Answer(SaverOptions::Action::version);
       if (NeedsValue(name) && !value) {
         if (i + 1 == args.size()) throw Fault{"option " + Quoted(arg) + " needs a value"};
         value = args[++i];

@@ -1,30 +1,16 @@
 #include "tools/export_args.h"
 
 #include <algorithm>
-#include <charconv>
 
-// Control characters would break the one-line message; show them as '?'.
-std::string Quoted(std::string_view text) {
-  std::string out = "'";
-  for (const char c : text) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-  return out + "'";
-}
+#include "platform/core/command_line.h"
 
 std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t min, std::uint64_t max,
                             std::string_view what) {
   const std::string expected =
       std::string(what) + " must be a whole number from " + std::to_string(min) + " to " + std::to_string(max);
-  // from_chars alone would accept a prefix ("12x") and has no notion of a sign
-  // for unsigned types; insist on digits only.
-  const bool digitsOnly =
-      !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!digitsOnly) throw UsageError(expected + ", not " + Quoted(text));
-  std::uint64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < min || value > max) {
-    throw UsageError(expected + ", not " + Quoted(text));
-  }
-  return value;
+  const std::optional<std::uint64_t> value = ReadWholeNumber(text, min, max);
+  if (!value) throw UsageError(expected + ", not " + Quoted(text));
+  return *value;
 }
 
 double ParseRatio(std::string_view text, double min, double max, std::string_view what) {

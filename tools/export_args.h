@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/quoted_text.h"
+
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -24,10 +26,6 @@ struct PictureSize {
 };
 
 // A whole decimal number from min to max; `what` names it in the message.
-// The text in single quotes, control characters shown as '?', so that a
-// message stays on one line.
-std::string Quoted(std::string_view text);
-
 std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t min, std::uint64_t max,
                             std::string_view what);
 

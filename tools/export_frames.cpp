@@ -29,7 +29,9 @@ std::string FramePath(const std::filesystem::path& dir, std::uint64_t index) {
 // leaves no partial sequence behind.
 class RunOutput {
  public:
-  RunOutput() = default;
+  // The folders it makes, and every frame before it is written, are noted
+  // with interrupt first: a signal then takes them away wherever it comes.
+  explicit RunOutput(InterruptWatch& interrupt) : interrupt_(interrupt) {}
   RunOutput(const RunOutput&) = delete;
   RunOutput& operator=(const RunOutput&) = delete;
   ~RunOutput() {
@@ -45,11 +47,18 @@ class RunOutput {
       createdFolders_.push_back(p);  // deepest first, the order they must go in
       if (p == p.parent_path()) break;
     }
+    for (auto folder = createdFolders_.rbegin(); folder != createdFolders_.rend(); ++folder) {
+      interrupt_.RemoveFolderOnSignal(folder->string());  // outermost first, so it goes last
+    }
     std::filesystem::create_directories(dir, error);
     if (error || !std::filesystem::is_directory(dir)) {
       throw UsageError("cannot write to " + Quoted(dir.string()) + ": " +
                        (error ? error.message() : "not a folder"));
     }
+  }
+  void Writing(const std::string& file) {
+    interrupt_.RemoveFileOnSignal(file);
+    interrupt_.RemoveFileOnSignal(PngTemporaryPath(file));
   }
   void Wrote(const std::string& file) { written_.push_back(file); }
   void Finished() { finished_ = true; }
@@ -61,6 +70,7 @@ class RunOutput {
     for (const auto& folder : createdFolders_) std::filesystem::remove(folder, ignored);  // only if empty
   }
 
+  InterruptWatch& interrupt_;
   std::vector<std::filesystem::path> createdFolders_;
   std::vector<std::string> written_;
   bool finished_ = false;
@@ -81,14 +91,14 @@ std::string RunFramesCommand(std::span<const std::string_view> args) {
   const std::filesystem::path dir(parsed.Required(kOutOption));
 
   FlightPictures flight(city, size, from, scale);  // short of memory: fail before touching the disk
-  const InterruptWatch interrupt;
-  RunOutput output;
+  InterruptWatch interrupt;
+  RunOutput output(interrupt);
   output.MakeFolder(dir);
   ProgressLine progress(count, !parsed.Has(kQuietOption));
   for (std::uint64_t i = 0; i < count; ++i) {
-    interrupt.ThrowIfInterrupted();
     // Tick counts wrap at 32 bits, as the clock does.
     const std::string path = FramePath(dir, i);
+    output.Writing(path);
     WritePng(flight.At(static_cast<std::uint32_t>(from + i * every)), path);
     output.Wrote(path);
     progress.Done(i + 1);

@@ -1,12 +1,13 @@
 // kortalwind-export: shows the city model and the frame geometry without a
 // window. Bad input gets one line on stderr and status 2, with nothing on
-// stdout; a recording that fails gets one line and status 1; an interrupted
-// one takes away what it wrote and the process ends by the signal.
+// stdout; a recording that fails, or runs short of memory, gets one line and
+// status 1; an interrupted one takes away what it wrote and the process ends
+// by the signal (tools/interrupt_watch.h).
 
 #include <array>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,6 @@
 #include "tools/export_frames.h"
 #include "tools/export_png.h"
 #include "tools/export_video.h"
-#include "tools/interrupt_watch.h"
 
 namespace {
 
@@ -95,11 +95,9 @@ int main(int argc, char** argv) {
   } catch (const UsageError& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";
     return kBadInput;
-  } catch (const Interrupted& interrupted) {
-    std::cerr << kProgram << ": interrupted; nothing was written\n";
-    // Whoever started us learns of the signal as for any program it ends.
-    std::signal(interrupted.signal, SIG_DFL);
-    std::raise(interrupted.signal);
+  } catch (const std::bad_alloc&) {
+    // Caught, so that the way out takes away the temporary files.
+    std::cerr << kProgram << ": not enough memory\n";
     return kOutputFailed;
   } catch (const std::runtime_error& e) {
     std::cerr << kProgram << ": " << e.what() << "\n";

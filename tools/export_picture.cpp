@@ -34,6 +34,8 @@ void EnsureGuiApplication() {
   static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
+std::string PngTemporaryPath(const std::string& path) { return path + ".tmp-" + std::to_string(::getpid()); }
+
 void WritePng(const ImageSurface& picture, const std::string& path) {
   // The rename below would replace whatever the name holds; only a regular
   // file may be replaced, never a device, a FIFO or a folder.
@@ -41,7 +43,7 @@ void WritePng(const ImageSurface& picture, const std::string& path) {
   if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
     throw UsageError("cannot write " + Quoted(path) + ": not a regular file");
   }
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+  const std::string temporary = PngTemporaryPath(path);
   std::string why;
   if (!picture.SavePng(temporary, &why)) {
     std::remove(temporary.c_str());

@@ -25,3 +25,5 @@ void EnsureGuiApplication();
 // Writes picture to a temporary file beside path and renames it into place.
 // Throws UsageError naming path and the reason when that fails.
 void WritePng(const ImageSurface& picture, const std::string& path);
+// Where WritePng puts the picture until it is complete.
+std::string PngTemporaryPath(const std::string& path);

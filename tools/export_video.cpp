@@ -77,17 +77,15 @@ std::string RunVideoCommand(std::span<const std::string_view> args) {
   const CityOptions city = CityOptionsFrom(parsed);
 
   FlightPictures flight(city, size, from, scale);
-  const InterruptWatch interrupt;  // before the temporary file exists, so that none is left
-  VideoRecorder recorder(out, {format.format, size.width, size.height, static_cast<int>(fps)});
+  InterruptWatch interrupt;  // before the temporary file exists, so that none is left
+  VideoRecorder recorder(out, {format.format, size.width, size.height, static_cast<int>(fps)}, interrupt);
   ProgressLine progress(count, !parsed.Has(kQuietOption));
   for (std::uint64_t i = 0; i < count; ++i) {
-    interrupt.ThrowIfInterrupted();
     // Tick counts wrap at 32 bits, as the clock does.
     const ImageSurface& picture = flight.At(static_cast<std::uint32_t>(from + VideoFrameOffset(i, fps)));
     recorder.Add(picture.Bits(), picture.BytesPerLine());
     progress.Done(i + 1);
   }
-  interrupt.ThrowIfInterrupted();
   recorder.Finish();
   return {};
 }

@@ -18,18 +18,28 @@ std::string ShortOfMemory(int width, int height) {
          " picture";
 }
 
+// The clock reads tick while one lives, however the paint ends.
+class StoppedClock {
+ public:
+  explicit StoppedClock(std::uint32_t tick) { SetTickCountSource([tick] { return tick; }); }
+  ~StoppedClock() { SetTickCountSource({}); }
+  StoppedClock(const StoppedClock&) = delete;
+  StoppedClock& operator=(const StoppedClock&) = delete;
+};
+
 // Paints the frame of the last step into picture, with the clock reading tick
 // throughout, so that the meter counts as at that moment.
 void PaintPictureAt(std::uint32_t tick, ImageSurface& picture) {
-  SetTickCountSource([tick] { return tick; });
   {
+    const StoppedClock clock(tick);
     CPaintDC dc(picture);
     PaintFrame(dc, Rect{0, 0, picture.Width(), picture.Height()});
   }
-  SetTickCountSource({});
+  // Past the first check of the size: what was recorded so far is lost, not
+  // the input at fault.
   const BackBuffer& back = CurrentBackBuffer();
   if (!back.backBitmap || !back.backBitmap->GetSafeHandle()) {
-    throw UsageError(ShortOfMemory(picture.Width(), picture.Height()));
+    throw std::runtime_error(ShortOfMemory(picture.Width(), picture.Height()));
   }
 }
 

@@ -22,6 +22,7 @@ class FlightPictures {
   FlightPictures& operator=(const FlightPictures&) = delete;
 
   // Steps to tick and paints; the picture stays valid until the next call.
+  // Throws std::runtime_error when the paint runs short of memory.
   const ImageSurface& At(std::uint32_t tick);
 
  private:

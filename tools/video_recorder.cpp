@@ -16,6 +16,7 @@ extern "C" {
 
 #include "platform/core/replacing_file.h"
 #include "tools/export_args.h"
+#include "tools/interrupt_watch.h"
 
 namespace {
 
@@ -115,14 +116,18 @@ struct VideoRecorder::Contexts {
   std::unique_ptr<SwsContext, ScalerFreer> scaler;
 };
 
-VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& settings)
+VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& settings, InterruptWatch& interrupt)
     : target_(target), av_(std::make_unique<Contexts>()) {
   av_log_set_callback(KeepLibraryErrors);
   TakeLibraryError();
   const Encoding encoding = EncodingOf(settings.format);
   const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
   if (!encoder) Fail(std::string("this system's libavcodec has no ") + encoding.encoder + " encoder", 0);
-  if (!av_->file.Open(target)) FailOnFile();
+  {
+    const InterruptWatch::Held held;  // no signal between making the file and noting it
+    if (!av_->file.Open(target)) FailOnFile();
+    interrupt.RemoveFileOnSignal(av_->file.TemporaryPath());
+  }
 
   AVFormatContext* format = nullptr;
   if (const int error = avformat_alloc_output_context2(&format, nullptr, encoding.muxer, nullptr); error < 0) {
@@ -204,9 +209,10 @@ void VideoRecorder::Add(const unsigned char* pixels, int bytesPerLine) {
   AVFrame* frame = av_->frame.get();
   // The encoder may still hold the last frame's buffer.
   if (const int error = av_frame_make_writable(frame); error < 0) Fail("no frame", error);
-  const std::uint8_t* const source[] = {pixels};
-  const int sourceBytesPerLine[] = {bytesPerLine};
-  if (sws_scale(av_->scaler.get(), source, sourceBytesPerLine, 0, frame->height, frame->data, frame->linesize) !=
+  // libswscale reads four planes and four strides whatever the format.
+  const uint8_t* planes[4] = {pixels};
+  int strides[4] = {bytesPerLine};
+  if (sws_scale(av_->scaler.get(), planes, strides, 0, frame->height, frame->data, frame->linesize) !=
       frame->height) {
     Fail("the colour conversion failed", 0);
   }

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+class InterruptWatch;
+
 enum class VideoFormat {
   h264Mp4,  // 4:2:0, the index at the front so that it streams
   vp9Webm,  // 4:2:0
@@ -30,8 +32,9 @@ class VideoError : public std::runtime_error {
 
 class VideoRecorder {
  public:
-  // Sets up the encoder and the container on a temporary file beside target.
-  VideoRecorder(const std::string& target, const VideoSettings& settings);
+  // Sets up the encoder and the container on a temporary file beside target,
+  // which interrupt removes on a signal.
+  VideoRecorder(const std::string& target, const VideoSettings& settings, InterruptWatch& interrupt);
   // Without Finish, closes everything and removes the temporary file.
   ~VideoRecorder();
   VideoRecorder(const VideoRecorder&) = delete;

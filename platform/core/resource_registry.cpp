@@ -2,17 +2,19 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
 
+// Like the rest of the framework, the registry belongs to the one thread that
+// runs the program: the tables are set at start-up and looked up from its
+// message loop, never from another thread. So nothing here takes a lock,
+// neither for the tables nor for what was already reported.
+
 namespace {
 
 void ReportMissingResource(const char* kind, unsigned id) {
-  static std::mutex mutex;
   static std::set<std::pair<std::string, unsigned>> reported;
-  const std::lock_guard lock(mutex);
   if (!reported.emplace(kind, id).second) return;
   std::fprintf(stderr, "%s: there is no %s %u among the program's resources\n", program_invocation_short_name,
                kind, id);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/core/app_object.h"
+#include "platform/core/command_line.h"
 #include "platform/core/resource_registry.h"
 
 namespace {
@@ -23,11 +24,6 @@ bool Contains(const std::array<std::string_view, N>& names, std::string_view nam
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool IsToolkitOptionWithEquals(std::string_view name) {
-  const std::size_t equals = name.find('=');
-  return equals != std::string_view::npos && Contains(kToolkitOptionsWithEquals, name.substr(0, equals));
-}
-
 ShellOptions Error(std::string text) {
   ShellOptions result;
   result.action = ShellOptions::Action::error;
@@ -43,7 +39,8 @@ ShellOptions ParseShellOptions(const std::vector<std::string>& args) {
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+    const std::optional<CommandLineOption> option = ReadOption(arg);
+    if (optionsEnded || !option) {
       files.push_back(arg);  // "-" alone is a name too
       continue;
     }
@@ -53,13 +50,13 @@ ShellOptions ParseShellOptions(const std::vector<std::string>& args) {
     }
     if (arg == "--help" || arg == "-h") return ShellOptions{ShellOptions::Action::help, {}, {}};
     if (arg == "--version" || arg == "-v") return ShellOptions{ShellOptions::Action::version, {}, {}};
-    const std::string_view name = std::string_view(arg).substr(arg[1] == '-' ? 2 : 1);
-    if (Contains(kToolkitOptionsWithValue, name)) {
+    const auto [name, value] = *option;
+    if (Contains(kToolkitOptionsWithValue, name) && !value) {
       if (i + 1 == args.size()) return Error("option '" + arg + "' needs a value");
       ++i;
       continue;
     }
-    if (Contains(kToolkitFlags, name) || IsToolkitOptionWithEquals(name)) continue;
+    if (value ? Contains(kToolkitOptionsWithEquals, name) : Contains(kToolkitFlags, name)) continue;
     return Error("unknown option '" + arg + "' (try --help)");
   }
   if (files.size() > 1) return Error("only one FILE may be given (try --help)");

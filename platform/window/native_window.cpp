@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/core/quoted_text.h"
 #include "platform/window/x_errors_ignored.h"
 
 namespace {
@@ -43,15 +44,6 @@ bool WindowExists(Display* display, NativeWindowId id) {
   return XGetWindowAttributes(display, Window(id), &attributes) != 0;
 }
 
-// The text as given, control characters shown as '?', so the message stays one line.
-std::string Printable(std::string_view text) {
-  std::string shown(text);
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return shown;
-}
-
 NativeWindowLookup Failed(std::string why) { return NativeWindowLookup{0, std::move(why)}; }
 
 std::string CannotOpenDisplay() {
@@ -78,7 +70,7 @@ std::optional<NativeWindowId> ParseNativeWindowId(std::string_view text) {
 NativeWindowLookup FindScreenSaverWindow() {
   if (const char* given = std::getenv(kScreenSaverVariable); given != nullptr && *given != '\0') {
     const std::optional<NativeWindowId> id = ParseNativeWindowId(given);
-    if (!id) return Failed(std::string(kScreenSaverVariable) + " is not a window id: '" + Printable(given) + "'");
+    if (!id) return Failed(kScreenSaverVariable + (" is not a window id: " + Quoted(given)));
     return FindNativeWindow(*id);
   }
   const DisplayConnection display;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/quoted_text.h"
 #include "platform/shell/shell_options.h"
 
 namespace {
@@ -60,6 +61,17 @@ TEST(ShellOptionsTest, RefusesWhatItCannotUseInOneLine) {
     EXPECT_EQ(options.error, c.error);
     EXPECT_EQ(options.error.find('\n'), std::string::npos);
   }
+}
+
+TEST(QuotedTextTest, EveryControlCharacterShowsAsAQuestionMarkAndNothingElseChanges) {
+  std::string controls;
+  for (int c = 0x00; c < 0x20; ++c) controls += static_cast<char>(c);
+  controls += '\x7f';
+  EXPECT_EQ(Quoted(controls), "'" + std::string(33, '?') + "'");
+  EXPECT_EQ(Quoted(""), "''");
+  EXPECT_EQ(Quoted("a b~ 09 !/"), "'a b~ 09 !/'");
+  const std::string utf8 = "Stra\xc3\x9f" "e \xe2\x82\xac \xf0\x9f\x8f\x99";  // Straße € and a city
+  EXPECT_EQ(Quoted(utf8), "'" + utf8 + "'");
 }
 
 TEST(ShellOptionsTest, HelpAndVersionTexts) {

@@ -6,17 +6,23 @@
 
 #include <QImage>
 #include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdint>
+#include <new>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "pipeline/frame_geometry.h"
+#include "platform/core/tick_count.h"
 #include "platform/draw/drawing_faults.h"
 #include "render/road_grid.h"
 #include "scene/crt_random.h"
@@ -25,8 +31,44 @@
 #include "tools/export_frame.h"
 #include "tools/export_frames.h"
 #include "tools/export_video.h"
+#include "tools/flight_pictures.h"
+#include "tools/interrupt_watch.h"
+#include "tools/video_recorder.h"
 
 namespace fs = std::filesystem;
+struct SwsContext;
+
+namespace {
+// While set, every allocation fails, as on a machine out of memory.
+std::atomic<bool> failAllocations{false};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (failAllocations) throw std::bad_alloc();
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return failAllocations ? nullptr : std::malloc(size ? size : 1);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+// Linked into the test program, this stands in for libswscale's own: it reads
+// the four planes and four strides the library reads whatever the format, so
+// that the sanitizers see the caller's arrays end too early, and hands on.
+namespace {
+const std::uint8_t* seenPlanes[4];
+int seenStrides[4];
+}  // namespace
+extern "C" int sws_scale(SwsContext* scaler, const std::uint8_t* const planes[], const int strides[], int top,
+                         int height, std::uint8_t* const out[], const int outStrides[]) {
+  std::copy_n(planes, 4, seenPlanes);
+  std::copy_n(strides, 4, seenStrides);
+  using Scale = decltype(&sws_scale);
+  static const auto scale = reinterpret_cast<Scale>(::dlsym(RTLD_NEXT, "sws_scale"));
+  return scale(scaler, planes, strides, top, height, out, outStrides);
+}
 
 namespace {
 
@@ -35,9 +77,10 @@ struct ExportRun {
   std::string err;
 };
 
-ExportRun Export(const std::string& args) {
+// runner: what the exporter runs under, e.g. "prlimit ...".
+ExportRun Export(const std::string& args, const std::string& runner = "") {
   const std::string err = ::testing::TempDir() + "kt_pictures_" + std::to_string(::getpid()) + ".err";
-  const std::string cmd = std::string(std::getenv("KT_BIN_DIR")) + "/kortalwind-export " + args +
+  const std::string cmd = runner + " " + std::getenv("KT_BIN_DIR") + "/kortalwind-export " + args +
                           " >/dev/null 2>" + err;
   const int raw = std::system(cmd.c_str());
   std::stringstream text;
@@ -164,6 +207,60 @@ TEST(VideoFrames, FrameIShowsTheStepNearestToIOverFps) {
   EXPECT_EQ(VideoFrameOffset(2, 7), 286u);
 }
 
+TEST(VideoFrames, TheColourConversionIsGivenFourPlanesAndFourStrides) {
+  const std::string out = ::testing::TempDir() + "kt_planes_" + std::to_string(::getpid()) + ".mkv";
+  constexpr int kWidth = 8, kHeight = 6;
+  const std::vector<std::uint32_t> pixels(kWidth * kHeight, 0xff336699);
+  {
+    InterruptWatch interrupt;
+    VideoRecorder recorder(out, {VideoFormat::ffv1Mkv, kWidth, kHeight, 25}, interrupt);
+    recorder.Add(reinterpret_cast<const unsigned char*>(pixels.data()), kWidth * 4);
+  }
+  EXPECT_EQ(seenPlanes[0], reinterpret_cast<const std::uint8_t*>(pixels.data()));
+  EXPECT_EQ(seenStrides[0], kWidth * 4);
+  for (int unused = 1; unused < 4; ++unused) {  // packed pixels have one plane
+    EXPECT_EQ(seenPlanes[unused], nullptr) << unused;
+    EXPECT_EQ(seenStrides[unused], 0) << unused;
+  }
+  EXPECT_FALSE(fs::exists(out));  // unfinished: taken away
+}
+
+TEST(InterruptWatch, EachPutsBackTheHandlersItFound) {
+  const auto handler = [] {
+    struct sigaction now {};
+    ::sigaction(SIGTERM, nullptr, &now);
+    return now.sa_handler;
+  };
+  struct sigaction mine {}, saved {};
+  mine.sa_handler = [](int) {};
+  ::sigaction(SIGTERM, &mine, &saved);
+  {
+    const InterruptWatch outer;
+    const auto outerHandler = handler();
+    EXPECT_NE(outerHandler, mine.sa_handler);
+    { const InterruptWatch inner; }
+    EXPECT_EQ(handler(), outerHandler);
+  }
+  EXPECT_EQ(handler(), mine.sa_handler);
+  ::sigaction(SIGTERM, &saved, nullptr);
+}
+
+TEST_F(ExportPictures, APaintThatFailsGivesTheClockBack) {
+  FlightPictures flight({}, {64, 48}, 0);
+  flight.At(0);  // what the paint keeps from picture to picture is there
+  const std::uint32_t tick = SystemTickCount() + 0x80000000u;  // far from the clock's own reading
+  bool threw = false;
+  failAllocations = true;
+  try {
+    flight.At(tick);
+  } catch (const std::bad_alloc&) {
+    threw = true;
+  }
+  failAllocations = false;
+  ASSERT_TRUE(threw);
+  EXPECT_GT(GetTickCount() - tick, 0x40000000u);
+}
+
 TEST_F(ExportPictures, TheFrameListsTheRoadRectanglesInFillOrder) {
   const std::string_view args[] = {"--tick", "4000", "--size", "800x600"};
   const std::string json = RunFrameCommand(args);
@@ -219,9 +316,24 @@ TEST_F(ExportPictures, AFailedSequenceTakesAwayWhatItWroteAndOnlyThat) {
   const std::string out = (dir / "new" / "deeper").string();
   const std::string_view args[] = {"--from", "0", "--count", "2", "--every", "40",
                                    "--size", "8x6", "--out", out};
-  EXPECT_THROW(RunFramesCommand(args), UsageError);
+  EXPECT_THROW(RunFramesCommand(args), std::runtime_error);
   SetDrawingFaults({});
   EXPECT_FALSE(fs::exists(dir / "new"));
+}
+
+TEST_F(ExportPictures, MemoryRunningOutPartWayIsStatusOneWithNothingLeft) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer's shadow memory needs an unlimited address space";
+#endif
+  // Room for the 256 MiB picture beside the program's own 220 MiB or so, not
+  // for the second one the paint needs: the run fails after it has begun.
+  constexpr long kAddressSpace = 600L << 20;
+  std::ofstream(dir / "keep") << "mine";
+  const ExportRun r = Export("frames --from 0 --count 2 --every 40 --size 8192x8192 --out " + (dir / "seq").string(),
+                             "prlimit --as=" + std::to_string(kAddressSpace));
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_EQ(r.err, "kortalwind-export: not enough memory for a 8192x8192 picture\n");
+  EXPECT_EQ(Files(), std::vector<std::string>{"keep"});
 }
 
 TEST_F(ExportPictures, OnlyARegularFileIsReplacedAndOddNamesStayOnOneLine) {

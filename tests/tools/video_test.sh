@@ -5,10 +5,11 @@
 # nothing behind, the progress line shows on a terminal only, and the
 # README's picture is what the exporter draws now.
 #
-#   video_test.sh BIN_DIR SOURCE_DIR
+#   video_test.sh BIN_DIR SOURCE_DIR STALL_LIBRARY
 set -uo pipefail
 exporter=$1/kortalwind-export
 source_dir=$2
+stall_library=$3  # tests/support/stalled_libav.cpp
 source "$(dirname "$0")/../harness.sh"
 
 readonly kFrom=4000 kSeed=2 kCount=30 kSize=96x64
@@ -107,26 +108,52 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$kt_work/full" && mount -t tmpfs -o size=64
   refuses "no space left" 1 "$kt_work/full/keep.mkv" --size 320x240 --count 50
 fi
 
-# Signals in the middle of a recording. A background job of a shell without
-# job control starts with SIGINT ignored, so it is set back to its default.
+# Signals in every state of a recording end it within a second, by the
+# signal, with one line and the folder as it was. A background job of a shell
+# without job control starts with SIGINT ignored, so it is set back to its
+# default. The library holding the program in a call into libav comes before
+# the sanitizers' runtime, which they allow only when told.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
+# interrupted LABEL SIGNAL FOLDER READY COMMAND...: starts COMMAND, waits for
+# READY (a command, given the process id), then sends SIGNAL.
+interrupted() {
+  local label=$1 signal=$2 folder=$3 ready=$4 before after pid
+  shift 4
+  before=$(ls -lA --time-style=+%s.%N "$folder"; md5sum "$folder"/keep.* 2>/dev/null)
+  rm -f "$kt_work/stalled"
+  env --default-signal=INT "$@" 2>"$kt_work/stderr" &
+  pid=$!
+  kt_pids+=("$pid")
+  kt_wait_for "$ready" $pid >/dev/null || kt_fail "$label: not ready: $(cat "$kt_work/stderr")"
+  kill -s $signal $pid
+  local kt_deadline=1  # the most a user should wait
+  kt_expect_exit $pid $((128 + $(kill -l $signal))) "$label: SIG$signal"
+  after=$(ls -lA --time-style=+%s.%N "$folder"; md5sum "$folder"/keep.* 2>/dev/null)
+  [ "$before" = "$after" ] || kt_fail "$label: the folder changed: $(diff <(echo "$before") <(echo "$after"))"
+  [ "$(wc -l <"$kt_work/stderr")" -eq 1 ] || kt_fail "$label: $(cat "$kt_work/stderr")"
+}
 recording() {
   local t
   for t in "$kt_work/out"/.keep.mp4.*; do [ -f "$t" ] && (($(stat -c %s "$t") > 4096)) && return 0; done
   return 1
 }
+stalled() { [ -e "$kt_work/stalled" ]; }
+stall=(env KT_STALL_MARK="$kt_work/stalled" LD_PRELOAD="$stall_library")
+long=(video --size 64x48 --count 400000 --out "$kt_work/out/keep.mp4")
+short=(video --size 64x48 --count 5 --out "$kt_work/out/keep.mp4")
 for signal in INT TERM; do
-  before=$(ls -lA --time-style=+%s.%N "$kt_work/out"; md5sum <"$kt_work/out/keep.mp4")
-  env --default-signal=INT "$exporter" video --size 64x48 --count 400000 --out "$kt_work/out/keep.mp4" \
-    2>"$kt_work/stderr" &
-  pid=$!
-  kt_pids+=("$pid")
-  kt_wait_for recording >/dev/null || kt_fail "SIG$signal: the recording did not start"
-  kill -s $signal $pid
-  kt_expect_exit $pid $((128 + $(kill -l $signal))) "SIG$signal"
-  after=$(ls -lA --time-style=+%s.%N "$kt_work/out"; md5sum <"$kt_work/out/keep.mp4")
-  [ "$before" = "$after" ] || kt_fail "SIG$signal: the folder changed: $(diff <(echo "$before") <(echo "$after"))"
-  [ "$(wc -l <"$kt_work/stderr")" -eq 1 ] || kt_fail "SIG$signal: $(cat "$kt_work/stderr")"
+  interrupted "between frames" $signal "$kt_work/out" recording "$exporter" "${long[@]}"
+  interrupted "in a libav call that never returns" $signal "$kt_work/out" stalled \
+    "${stall[@]}" KT_STALL=frame "$exporter" "${short[@]}"
+  interrupted "in the finish" $signal "$kt_work/out" stalled "${stall[@]}" KT_STALL=drain "$exporter" "${short[@]}"
 done
+# frames, held where the second picture is written: a FIFO no one reads
+# under the name the picture goes to first.
+mkdir -p "$kt_work/seq"
+opening_fifo() { [ "$(cat /proc/$1/wchan 2>/dev/null)" = wait_for_partner ]; }
+interrupted "frames in a write that never returns" TERM "$kt_work/seq" opening_fifo sh -c \
+  'mkfifo "$1/frame-00001.png.tmp-$$" && exec "$0" frames --from 0 --count 3 --every 40 --size 64x48 --out "$1"' \
+  "$exporter" "$kt_work/seq"
 
 # --------------------------------------------------------------- progress --
 # On a terminal the line is redrawn in place up to 100 %; --quiet keeps it off.
