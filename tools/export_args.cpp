@@ -1,6 +1,7 @@
 #include "tools/export_args.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "platform/core/command_line.h"
 
