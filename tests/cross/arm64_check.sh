@@ -112,10 +112,12 @@ for file in "${differ[@]}"; do
 done
 
 start=$(date +%s)
-cpack --config "$cross/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
-debs=("$work/package"/kortalwind_*_arm64.deb)
-[ -f "${debs[0]}" ] || fail "no kortalwind_*_arm64.deb: $(ls "$work/package")"
+# The package stays in the build folder, for whoever wants it.
+rm -f "$cross"/kortalwind_*_arm64.deb
+cpack --config "$cross/CPackConfig.cmake" -B "$cross" >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
+debs=("$cross"/kortalwind_*_arm64.deb)
+[ -f "${debs[0]}" ] || fail "cpack made no kortalwind_*_arm64.deb: $(cat "$work/cpack.log")"
 lint=$(lintian --fail-on error,warning "${debs[0]}" 2>"$work/lintian.err") || fail "lintian: $lint $(cat "$work/lintian.err")"
 [ -z "$lint" ] || fail "lintian: $lint"
 ((failed == 0)) || exit 1
-echo "ok: $(basename "${debs[0]}") clean for lintian, $(seconds "$start"); $(wc -l <"$runs") exports byte for byte as on x86-64"
+echo "ok: ${debs[0]} clean for lintian, $(seconds "$start"); $(wc -l <"$runs") exports byte for byte as on x86-64"
