@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Shared by ./run and ./test: installs the Debian packages that are missing,
 # then configures and builds into build/. Safe to run again: an up-to-date
-# machine and build cost a few seconds.
+# machine and build cost a few seconds. With --cross (./test) it also installs
+# what the arm64 check needs: Debian's cross compiler, the :arm64 libraries
+# and qemu-user.
 set -euo pipefail
 
 PACKAGES=(
@@ -15,13 +17,21 @@ PACKAGES=(
   ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
 )
 
+CROSS_PACKAGES=(
+  g++-aarch64-linux-gnu qemu-user
+  qt6-base-dev:arm64 libglib2.0-dev:arm64 libx11-dev:arm64 libxkbcommon-dev:arm64
+  libgtest-dev:arm64 libgmock-dev:arm64
+  libavcodec-dev:arm64 libavformat-dev:arm64 libavutil-dev:arm64 libswscale-dev:arm64
+)
+
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing PACKAGE...
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -44,5 +54,10 @@ build() {
 }
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-install_missing
+install_missing "${PACKAGES[@]}"
+if [ "${1:-}" = --cross ]; then
+  dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
+  # The arm64 postinst of libgdk-pixbuf prints "Exec format error": harmless.
+  install_missing "${CROSS_PACKAGES[@]}"
+fi
 build build
