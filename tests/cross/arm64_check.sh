@@ -20,8 +20,10 @@ seconds() { echo "$(($(date +%s) - $1)) s"; }
 
 start=$(date +%s)
 # The package is made of what the build below made: cpack builds nothing more.
+# -O1 compiles in less time than -O2 and computes the same numbers: no
+# multiply and add are fused at any level (-ffp-contract=off).
 cmake -S "$source_dir" -B "$cross" --toolchain "$source_dir/cmake/aarch64-toolchain.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DKT_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 ||
   fail "configure: $(cat "$work/configure.log")"
 # What the package holds, and the test programs run below; nothing else.
