@@ -1,7 +1,7 @@
 #include "platform/draw/recorded_shape.h"
 
+// The streaming stores need SSE2; KT_PORTABLE builds the plain copy anywhere.
 #if defined(__SSE2__) && !defined(KT_PORTABLE)
-#define KT_STREAM_STORES 1
 #include <emmintrin.h>
 #endif
 
@@ -205,7 +205,7 @@ void CoverShape(Band& shared, const Recording& recording, const RecordedShape& s
 // is still being drawn. The pixels before the first 16-byte boundary and
 // after the last are copied the usual way.
 void StreamRow(std::uint32_t* destination, const std::uint32_t* source, std::ptrdiff_t count) {
-#if KT_STREAM_STORES
+#if defined(__SSE2__) && !defined(KT_PORTABLE)
   constexpr std::uintptr_t kStoreBytes = sizeof(__m128i);
   constexpr std::ptrdiff_t kPixelsPerStore = kStoreBytes / sizeof(std::uint32_t);
   const std::uintptr_t misaligned = reinterpret_cast<std::uintptr_t>(destination) % kStoreBytes;
@@ -283,7 +283,7 @@ void ResolveNearestFirst(const Recording& recording, const RasterTarget& target,
       for (int y = top; y < bottom; ++y) StreamRow(target.RowStart(y), staged.RowStart(y), width);
     }
   }
-#if KT_STREAM_STORES
+#if defined(__SSE2__) && !defined(KT_PORTABLE)
   if (staging) _mm_sfence();
 #endif
 }
