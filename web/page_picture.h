@@ -1,0 +1,28 @@
+#pragma once
+// The picture the page shows: painted by the program's own frame paint on
+// the browser's drawing layer, and kept as the bytes a canvas takes (red,
+// green, blue, alpha), so the page's script hands them over as they are.
+
+#include <cstdint>
+#include <memory>
+
+#include "base/geometry.h"
+#include "render/frame_paint.h"
+
+class PagePicture {
+ public:
+  // A picture of width x height device pixels for a screen of pixelRatio;
+  // false, with no picture, when there is not memory enough.
+  bool Resize(int width, int height, double pixelRatio);
+  // The frame of the last step.
+  void Paint(StatisticsLine line);
+
+  const std::uint8_t* Bytes() const { return bytes_.get(); }
+  Rect Client() const { return Rect{0, 0, width_, height_}; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  double pixelRatio_ = 1.0;
+  std::unique_ptr<std::uint8_t[]> bytes_;
+};
