@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""The page as a visitor meets it, in headless Chromium: it fills the window
+with the exporter's picture, a click builds the city the clock seeds (as the
+program's click does), a resize paints the new size whole; on the running
+clock it steps and its frame meter counts; a bad setting gets its one console
+line and the flight still runs; without WebAssembly it says so in a sentence;
+and it asks the network for nothing but its own file.
+
+    live_test.py PAGE EXPORTER
+"""
+
+import os
+import sys
+import tempfile
+
+from browser import Browser, differing_pixels, export_png, fail, page_url
+
+SEED = 20261208
+TICK = 4000
+
+
+def main(page, exporter):
+    with tempfile.TemporaryDirectory(prefix="kt-web-live-") as work, Browser() as browser:
+        held_clock(browser, page, exporter, work)
+        running_clock(browser, page)
+        without_webassembly(browser, page)
+        own_file_only(browser, page)
+    print("ok: the page fills the window, clicks, resizes, steps, ignores a bad setting and stays offline")
+
+
+def held_clock(browser, page, exporter, work):
+    """With the clock held, every picture is one the exporter can draw."""
+    exported, shown = os.path.join(work, "exported.png"), os.path.join(work, "shown.png")
+
+    def wait_shows(size, seed, what):
+        export_png(exporter, exported, size, TICK, seed)
+        width, height = size.split("x")
+
+        def same():
+            if browser.evaluate(f"document.getElementById('flight').width") != int(width):
+                return False
+            if browser.evaluate(f"document.getElementById('flight').height") != int(height):
+                return False
+            browser.canvas_png(shown)
+            return differing_pixels(exported, shown) == 0
+        browser._wait(same, what)
+
+    browser.viewport(480, 320)
+    browser.open_flight(page_url(page, seed=SEED, fixed_tick=TICK, new_city=0))
+    wait_shows("480x320", SEED, "the exporter's picture filling the window")
+    for kind in ("mousePressed", "mouseReleased"):
+        browser.command("Input.dispatchMouseEvent", session=True, type=kind, x=200, y=150, button="left",
+                        clickCount=1)
+    # The click seeds the new city with the clock, held at TICK.
+    wait_shows("480x320", TICK, "the city a click builds")
+    browser.viewport(400, 300)
+    wait_shows("400x300", TICK, "the picture at the window's new size")
+
+
+def running_clock(browser, page):
+    browser.open_flight(page_url(page, seed=SEED, speed="fast", new_city=0))
+    warnings = [" ".join(str(a.get("value")) for a in event["args"])
+                for event in browser.events_named("Runtime.consoleAPICalled")]
+    if not any("speed='fast'" in w for w in warnings):
+        fail(f"no console line names the bad speed; the console had: {warnings}")
+    first = browser.evaluate("Module._kt_steps()")
+    browser.wait_for(f"Module._kt_steps() >= {first + 10}", "ten more steps")
+    browser.wait_for("Module._kt_meter() > 0", "the frame meter to count")
+    picture = browser.evaluate("document.getElementById('flight').toDataURL()")
+    browser.wait_for(f"document.getElementById('flight').toDataURL() !== {picture!r}", "the picture to move")
+
+
+def without_webassembly(browser, page):
+    browser.command("Page.addScriptToEvaluateOnNewDocument", session=True, source="delete window.WebAssembly;")
+    browser.open(page_url(page))
+    browser.wait_for("document.body && document.body.innerText.includes('does not run WebAssembly')",
+                     "the sentence saying WebAssembly is missing")
+
+
+def own_file_only(browser, page):
+    own = page_url(page)
+    others = [e["request"]["url"] for e in browser.events_named("Network.requestWillBeSent")
+              if not e["request"]["url"].startswith(("data:", own))]
+    if others:
+        fail(f"the page asked for more than its own file: {others}")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
