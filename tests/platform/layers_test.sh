@@ -12,6 +12,9 @@
 #     links nothing from a layer above LAYER;
 #   - platform/raster/ has no toolkit: it includes only the standard library,
 #     the compiler's processor intrinsics, base/ and itself, and links only kt_base;
+#   - the frame composition (render/frame_compose, road_grid, overlay_text),
+#     built for the browser too, sees of the platform only the device
+#     context's vocabulary and of render/ only itself;
 #   - the graph of modules (a header and its source as one) has no cycle;
 #   - Qt headers appear only in platform/, tools/, tests/ and bench/.
 #
@@ -58,6 +61,16 @@ while read -r from to; do
   if [ "$(rank "$toLayer")" -gt "$(rank "$fromLayer")" ]; then
     fail "$from includes $to, a layer above its own"
   fi
+done <<<"$edges"
+
+readonly composed="render/frame_compose render/road_grid render/overlay_text"
+while read -r from to; do
+  [[ " $composed " == *" $from "* ]] || continue
+  case $to in
+    platform/draw/dc | platform/draw/pen | platform/draw/brush | platform/draw/gdi_types) ;;
+    platform/* | app/* | res/*) fail "$from includes $to: the frame is composed without windows or toolkit" ;;
+    render/*) [[ " $composed " == *" $to "* ]] || fail "$from includes $to: the frame is composed without windows" ;;
+  esac
 done <<<"$edges"
 
 # The standard library's headers have neither a suffix nor a folder.
