@@ -29,8 +29,8 @@ cmake -S "$source_dir" -B "$cross" --toolchain "$source_dir/cmake/aarch64-toolch
 # What the package holds, and the test programs run below; nothing else.
 test_programs=(kt_tests_scene kt_tests_pipeline)
 draw_filter=
-if grep -q '^kt_tests_platform_draw:' <(cmake --build "$cross" --target help 2>/dev/null | sed 's/^\.\.\. //;s/ .*/:/'); then
-  test_programs+=(kt_tests_platform_draw)
+if grep -q '^kt_tests_platform_raster:' <(cmake --build "$cross" --target help 2>/dev/null | sed 's/^\.\.\. //;s/ .*/:/'); then
+  test_programs+=(kt_tests_platform_raster)
 else
   test_programs+=(kt_tests_platform)
   draw_filter=--gtest_filter='Raster*:Polygon.*:FillSolidRect.*:DeferredDrawing.*'
