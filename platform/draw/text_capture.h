@@ -16,12 +16,7 @@
 #include <string_view>
 #include <vector>
 
-// Pixels from <= x < to of row y.
-struct GlyphRun {
-  int y;
-  int from;
-  int to;
-};
+#include "platform/raster/glyph_run.h"
 
 // The font every surface draws text in, for a screen at pixelRatio device
 // pixels to a logical one: as large there as at 1 on an ordinary screen.
