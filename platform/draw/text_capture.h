@@ -16,17 +16,15 @@
 #include <string_view>
 #include <vector>
 
-// Pixels from <= x < to of row y.
-struct GlyphRun {
-  int y;
-  int from;
-  int to;
-};
+#include "platform/raster/glyph_run.h"
 
 // The font every surface draws text in, for a screen at pixelRatio device
 // pixels to a logical one: as large there as at 1 on an ordinary screen.
 // Pixels, not shapes: only the colours the program asks for ever appear.
 QFont SurfaceFont(double pixelRatio);
+// The surface font's size in pixels at ratio 1, before it is rounded to
+// whole pixels for a ratio.
+double SurfaceFontPixels();
 
 class TextCapture {
  public:
