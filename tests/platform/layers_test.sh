@@ -10,6 +10,10 @@
 #   - platform/ includes and links nothing of app/, res/, scene/, pipeline/
 #     or render/, and a file in platform/LAYER/ includes and its library
 #     links nothing from a layer above LAYER;
+#   - platform/canvas/ (the draw layer's classes again, for the browser) has
+#     no toolkit: it includes only the standard library, base/, the raster
+#     layer, itself and the draw layer's plain headers it implements, and
+#     nothing else in platform/ includes it;
 #   - the graph of modules (a header and its source as one) has no cycle;
 #   - Qt headers appear only in platform/, tools/, tests/ and bench/.
 #
@@ -53,6 +57,8 @@ while read -r from to; do
   [[ $from == platform/* && $to == platform/* ]] || continue
   fromLayer=${from#platform/}; fromLayer=${fromLayer%%/*}
   toLayer=${to#platform/}; toLayer=${toLayer%%/*}
+  [ "$fromLayer" = canvas ] && continue  # held to its own rule below
+  [ "$toLayer" = canvas ] && { fail "$from includes $to: only the browser's build uses the canvas"; continue; }
   if [ "$(rank "$toLayer")" -gt "$(rank "$fromLayer")" ]; then
     fail "$from includes $to, a layer above its own"
   fi
@@ -62,6 +68,11 @@ done <<<"$edges"
 base_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' base |
                 grep -vE '#include <[a-z_]+>$|#include "base/[a-z_]+\.h"$')
 [ -z "$base_includes" ] || fail "base/ includes more than the standard library: $base_includes"
+
+canvas_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platform/canvas |
+                  grep -vE '#include <[a-z_]+>$|#include "(base|platform/raster|platform/canvas)/[a-z_]+\.h"$' |
+                  grep -vE '#include "platform/draw/(dc|pen|brush|bitmap|gdi_types)\.h"$')
+[ -z "$canvas_includes" ] || fail "platform/canvas/ includes more than the standard library, base/, the raster layer and the draw layer's plain headers: $canvas_includes"
 
 # tsort names the modules of every cycle it meets.
 loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' | sed 's/^tsort: //' | sort -u)

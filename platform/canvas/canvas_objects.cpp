@@ -1,0 +1,75 @@
+#include "platform/canvas/canvas_objects.h"
+
+namespace {
+
+constexpr COLORREF kDefaultPenColor = RGB(0, 0, 0);
+constexpr COLORREF kDefaultBrushColor = RGB(255, 255, 255);
+
+}  // namespace
+
+CPen& DeviceContext::DefaultPen() {
+  static CPen pen(PS_SOLID, 1, kDefaultPenColor);
+  return pen;
+}
+
+CBrush& DeviceContext::DefaultBrush() {
+  static CBrush brush(kDefaultBrushColor);
+  return brush;
+}
+
+DeviceContext::DeviceContext() : pen(&DefaultPen()), brush(&DefaultBrush()) {
+  // Never fails: a context that exists has its default bitmap.
+  defaultBitmap.m_hObject = new BitmapObject;
+  defaultBitmap.m_hObject->owner = &defaultBitmap;
+  defaultBitmap.m_hObject->selectedInto = this;
+  bitmap = &defaultBitmap;
+  target = defaultBitmap.m_hObject;
+}
+
+DeviceContext::DeviceContext(int width, int height, double ratio)
+    : memory(false), pixelRatio(ratio), pen(&DefaultPen()), brush(&DefaultBrush()) {
+  ownPixels.width = width;
+  ownPixels.height = height;
+  ownPixels.monochrome = false;
+  ownPixels.pixels.assign(std::size_t(width) * std::size_t(height), PixelOf(RGB(0, 0, 0)));
+  kept.emplace(width, height);
+}
+
+DeviceContext::~DeviceContext() {
+  Resolve();  // the bitmap keeps the picture
+  target->selectedInto = nullptr;
+}
+
+void DeviceContext::Resolve() {
+  BitmapObject* pixels = Target();
+  if (!kept || kept->Empty() || !pixels) return;
+  const PixelRows rows = pixels->Rows();
+  kept->ResolveInto(rows, rows);
+  kept->Clear();
+}
+
+CBitmap* DeviceContext::SelectBitmap(CBitmap* next) {
+  if (!memory || !next || !next->GetSafeHandle()) return nullptr;
+  BitmapObject* object = next->GetSafeHandle();
+  if (object->selectedInto && object->selectedInto != this) return nullptr;
+  CBitmap* previous = bitmap;
+  if (next == previous) return previous;
+  Resolve();
+  target->selectedInto = nullptr;
+  object->selectedInto = this;
+  target = object;
+  bitmap = next;
+  kept.reset();
+  if (Target()) kept.emplace(object->width, object->height);
+  return previous;
+}
+
+void DeviceContext::DropBitmap(BitmapObject* gone) {
+  if (target != gone) return;
+  Resolve();
+  gone->selectedInto = nullptr;
+  bitmap = &defaultBitmap;
+  target = defaultBitmap.m_hObject;
+  target->selectedInto = this;
+  kept.reset();  // the default bitmap is monochrome
+}

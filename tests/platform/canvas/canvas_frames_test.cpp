@@ -1,0 +1,122 @@
+// Frames composed on the canvas surfaces (no toolkit) against the same
+// frames painted by the desktop (kt_canvas_desktop_frames wrote their row
+// hashes): equal pixels at every size, screen ratio and statistics line.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "platform/canvas/canvas_paint_dc.h"
+#include "platform/draw/bitmap.h"
+#include "platform/draw/brush.h"
+#include "platform/draw/pen.h"
+#include "render/back_buffer.h"
+#include "render/frame_paint.h"
+#include "render/overlay_text.h"
+#include "render/road_grid.h"
+#include "tests/platform/canvas/frame_cases.h"
+
+namespace canvas_frames_test {
+
+using frame_cases::FrameCase;
+
+constexpr int kPointsPerQuad = 4;
+
+// The desktop's hashes by case name.
+std::map<std::string, std::vector<std::uint64_t>> DesktopFrames() {
+  const char* folder = std::getenv("KT_CANVAS_FRAMES");
+  std::map<std::string, std::vector<std::uint64_t>> frames;
+  if (!folder) return frames;
+  std::ifstream in(frame_cases::ReferencePath(folder));
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    std::string name;
+    fields >> name;
+    std::vector<std::uint64_t>& rows = frames[name];
+    for (std::uint64_t hash; fields >> hash;) rows.push_back(hash);
+  }
+  return frames;
+}
+
+// The frame's drawing calls, as the window's paint makes them.
+void Compose(CDC& back, const Rect& client, bool line) {
+  CPen outline(PS_SOLID, 1, kOutlineColor);
+  std::array<CBrush, shadeColors.size()> brushes;
+  for (std::size_t i = 0; i < brushes.size(); ++i) brushes[i].CreateSolidBrush(shadeColors[i]);
+  const SceneStore& s = Scene();
+  back.FillSolidRect(client, kGroundColor);
+  DrawRoadGrid(back, client, s.camera);
+  CBrush* oldBrush = back.SelectObject(&brushes[0]);
+  CPen* oldPen = back.SelectObject(&outline);
+  const std::int32_t end = s.pointCount < kMaxPolygonPoints ? s.pointCount : kMaxPolygonPoints;
+  for (std::int32_t i = 0; i + kPointsPerQuad <= end; i += kPointsPerQuad) {
+    const std::int32_t shade = s.polygonShade[i];
+    if (shade >= 0 && shade < std::int32_t(brushes.size())) back.SelectObject(&brushes[shade]);
+    back.Polygon(&s.polygonPoints[i], kPointsPerQuad);
+  }
+  if (line) {
+    back.SetTextColor(kOverlayTextColor);
+    char text[kOverlayBufferSize];
+    FormatOverlay(text, sizeof text, {s.shownFps, s.visibleCount, s.pointCount / kPointsPerQuad, s.collisionCount});
+    back.DrawText(text, -1, client, DT_LEFT | DT_TOP);
+  }
+  back.SelectObject(oldPen);
+  back.SelectObject(oldBrush);
+}
+
+TEST(CanvasFrames, SamePixelsAsTheDesktop) {
+  const auto desktop = DesktopFrames();
+  ASSERT_FALSE(desktop.empty()) << "no desktop frames: KT_CANVAS_FRAMES names the folder kt_canvas_desktop_frames wrote";
+  for (const FrameCase& c : frame_cases::Cases()) {
+    const std::string name = frame_cases::Name(c);
+    SCOPED_TRACE(name);
+    frame_cases::SetUpScene(c);
+    ResetBackBuffer();
+    CanvasPaintDC screen(c.width, c.height, c.ratio);
+    const Rect client{0, 0, c.width, c.height};
+    CDC* back = AcquireBackBuffer(screen, client);
+    ASSERT_NE(back, nullptr);
+    Compose(*back, client, c.line);
+    ASSERT_TRUE(screen.BitBlt(0, 0, c.width, c.height, back, 0, 0, SRCCOPY));
+    const auto expected = desktop.find(name);
+    ASSERT_NE(expected, desktop.end());
+    ASSERT_EQ(expected->second.size(), std::size_t(c.height));
+    const std::uint32_t* pixels = screen.Pixels();
+    for (int y = 0; y < c.height; ++y)
+      ASSERT_EQ(frame_cases::RowHash(pixels + std::ptrdiff_t(y) * c.width, c.width), expected->second[std::size_t(y)])
+          << "first row that differs: " << y;
+  }
+  ResetBackBuffer();
+}
+
+// What a surface does where it cannot draw, as on the desktop: a memory
+// context on its monochrome default keeps the background colour but draws
+// nothing, and a bitmap sits in one surface at a time.
+TEST(CanvasFrames, SurfacesThatCannotDrawSaySo) {
+  CanvasPaintDC screen(4, 4, 1.0);
+  CDC memory;
+  ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
+  memory.FillSolidRect({0, 0, 4, 4}, RGB(1, 2, 3));
+  EXPECT_EQ(memory.GetBkColor(), RGB(1, 2, 3));
+  const Point corners[] = {{0, 0}, {3, 0}, {3, 3}};
+  EXPECT_FALSE(memory.Polygon(corners, 3));
+  EXPECT_EQ(memory.DrawText("FPS", -1, {0, 0, 4, 4}, DT_LEFT | DT_TOP), 0);
+  EXPECT_FALSE(screen.BitBlt(0, 0, 4, 4, &memory, 0, 0, SRCCOPY));
+  CBitmap colour;
+  ASSERT_TRUE(colour.CreateCompatibleBitmap(&screen, 4, 4));
+  CBitmap* monochromeDefault = memory.SelectObject(&colour);
+  ASSERT_NE(monochromeDefault, nullptr);
+  CDC other;
+  ASSERT_TRUE(other.CreateCompatibleDC(&screen));
+  EXPECT_EQ(other.SelectObject(&colour), nullptr);
+  // The line's height comes back, however little of it the surface shows.
+  memory.FillSolidRect({0, 0, 4, 4}, RGB(0, 0, 0));
+  EXPECT_GT(memory.DrawText("FPS", -1, {-3, -3, 4, 4}, DT_LEFT | DT_TOP), 4);
+  EXPECT_TRUE(screen.BitBlt(0, 0, 4, 4, &memory, 0, 0, SRCCOPY));
+  memory.SelectObject(monochromeDefault);
+}
+
+}  // namespace canvas_frames_test
