@@ -1,5 +1,7 @@
 #include "platform/draw/bitmap.h"
 
+#include <memory>
+
 #include "platform/canvas/canvas_objects.h"
 #include "platform/draw/dc.h"
 
@@ -15,32 +17,16 @@ bool CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
 
 bool CBitmap::Create(int width, int height, bool monochrome) {
   if (m_hObject || width < 0 || height < 0) return false;
-  auto* object = new (std::nothrow) BitmapObject;
-  if (!object) return false;
+  auto object = std::unique_ptr<BitmapObject>(new (std::nothrow) BitmapObject);
   // An empty size gives the 1 x 1 monochrome bitmap, as on the desktop.
-  if (width > 0 && height > 0 && !monochrome) {
-    object->width = width;
-    object->height = height;
-    object->monochrome = false;
-    try {
-      object->pixels.assign(std::size_t(width) * std::size_t(height), PixelOf(RGB(0, 0, 0)));
-    } catch (const std::bad_alloc&) {
-      delete object;
-      return false;
-    }
-  }
+  const bool color = width > 0 && height > 0 && !monochrome;
+  if (!object || (color && !object->MakeColor(width, height))) return false;
   object->owner = this;
-  m_hObject = object;
+  m_hObject = object.release();
   return true;
 }
 
-bool CBitmap::DeleteObject() {
-  if (!m_hObject) return false;
-  if (m_hObject->selectedInto) m_hObject->selectedInto->DropBitmap(m_hObject);
-  delete m_hObject;
-  m_hObject = nullptr;
-  return true;
-}
+bool CBitmap::DeleteObject() { return DeleteHandle(m_hObject); }  // the object leaves its surface itself
 
 CBitmap* CBitmap::FromHandle(HBITMAP handle) { return handle ? handle->owner : nullptr; }
 

@@ -1,11 +1,29 @@
 #include "platform/canvas/canvas_objects.h"
 
+#include <new>
+
 namespace {
 
 constexpr COLORREF kDefaultPenColor = RGB(0, 0, 0);
 constexpr COLORREF kDefaultBrushColor = RGB(255, 255, 255);
 
 }  // namespace
+
+BitmapObject::~BitmapObject() {
+  if (selectedInto) selectedInto->DropBitmap(this);
+}
+
+bool BitmapObject::MakeColor(int w, int h) {
+  try {
+    pixels.assign(std::size_t(w) * std::size_t(h), PixelOf(RGB(0, 0, 0)));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  width = w;
+  height = h;
+  monochrome = false;
+  return true;
+}
 
 CPen& DeviceContext::DefaultPen() {
   static CPen pen(PS_SOLID, 1, kDefaultPenColor);
@@ -28,10 +46,7 @@ DeviceContext::DeviceContext() : pen(&DefaultPen()), brush(&DefaultBrush()) {
 
 DeviceContext::DeviceContext(int width, int height, double ratio)
     : memory(false), pixelRatio(ratio), pen(&DefaultPen()), brush(&DefaultBrush()) {
-  ownPixels.width = width;
-  ownPixels.height = height;
-  ownPixels.monochrome = false;
-  ownPixels.pixels.assign(std::size_t(width) * std::size_t(height), PixelOf(RGB(0, 0, 0)));
+  if (!ownPixels.MakeColor(width, height)) throw std::bad_alloc();
   kept.emplace(width, height);
 }
 

@@ -23,6 +23,16 @@ inline std::uint32_t PixelOf(COLORREF color) {
 }
 
 struct BitmapObject {
+  BitmapObject() = default;
+  // Taken out of its surface first, which falls back to its default bitmap.
+  ~BitmapObject();
+  BitmapObject(const BitmapObject&) = delete;
+  BitmapObject& operator=(const BitmapObject&) = delete;
+
+  // width x height black colour pixels; false, with the object as it was,
+  // without the memory for them.
+  bool MakeColor(int width, int height);
+
   int width = 1;
   int height = 1;
   // A monochrome bitmap takes no drawing and gives no pixels: only a new
@@ -73,10 +83,8 @@ struct DeviceContext {
   BitmapObject* target = &ownPixels;  // the selected bitmap's, or the paint context's own
   CPen* pen = nullptr;
   CBrush* brush = nullptr;
-  static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
-  static constexpr COLORREF kDefaultText = RGB(0, 0, 0);
-  COLORREF background = kDefaultBackground;
-  COLORREF text = kDefaultText;
+  COLORREF background = kDefaultBkColor;
+  COLORREF text = kDefaultTextColor;
   std::optional<DeferredSurface> kept;
 
   // Shared by every context for the whole process, like the system's stock objects.

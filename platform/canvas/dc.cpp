@@ -46,12 +46,7 @@ bool CDC::CreateCompatibleDC(CDC* dc) {
   return m_hDC != nullptr;
 }
 
-bool CDC::DeleteDC() {
-  if (!m_hDC) return false;
-  delete m_hDC;
-  m_hDC = nullptr;
-  return true;
-}
+bool CDC::DeleteDC() { return DeleteHandle(m_hDC); }
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap) { return m_hDC ? m_hDC->SelectBitmap(bitmap) : nullptr; }
 

@@ -116,7 +116,10 @@ TEST(CanvasFrames, SurfacesThatCannotDrawSaySo) {
   memory.FillSolidRect({0, 0, 4, 4}, RGB(0, 0, 0));
   EXPECT_GT(memory.DrawText("FPS", -1, {-3, -3, 4, 4}, DT_LEFT | DT_TOP), 4);
   EXPECT_TRUE(screen.BitBlt(0, 0, 4, 4, &memory, 0, 0, SRCCOPY));
-  memory.SelectObject(monochromeDefault);
+  // A bitmap deleted while selected leaves its surface on the monochrome default.
+  colour.DeleteObject();
+  EXPECT_EQ(memory.DrawText("FPS", -1, {0, 0, 4, 4}, DT_LEFT | DT_TOP), 0);
+  EXPECT_EQ(memory.SelectObject(monochromeDefault), monochromeDefault);
 }
 
 }  // namespace canvas_frames_test
