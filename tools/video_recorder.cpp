@@ -21,7 +21,7 @@ extern "C" {
 namespace {
 
 // How each format is made. The encoder settings are measured choices: see the
-// README's exporter section for the figures behind them.
+// Recording section of doc/performance.md for the figures behind them.
 struct Encoding {
   const char* muxer;
   const char* encoder;

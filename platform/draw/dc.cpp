@@ -10,21 +10,12 @@
 #include "platform/draw/device_context.h"
 #include "platform/draw/drawing_clock.h"
 #include "platform/draw/drawing_faults.h"
-#include "platform/draw/raster_polygon.h"
+#include "platform/raster/raster_polygon.h"
+#include "platform/raster/span.h"
 
 namespace {
 
-// Rectangle with edges in 64 bits, so that clipping 32-bit input never overflows.
-struct Span {
-  std::int64_t left, top, right, bottom;
-  bool Empty() const { return right <= left || bottom <= top; }
-  QRect ToQRect() const { return QRect(int(left), int(top), int(right - left), int(bottom - top)); }
-};
-
-Span Intersect(const Span& a, const Span& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-          std::min(a.bottom, b.bottom)};
-}
+QRect ToQRect(const Span& s) { return QRect(int(s.left), int(s.top), int(s.right - s.left), int(s.bottom - s.top)); }
 
 Span DeviceSpan(const DeviceContext& dc) {
   const QSize size = dc.SurfaceSize();
@@ -34,8 +25,6 @@ Span DeviceSpan(const DeviceContext& dc) {
 // Text is laid out in a box this large from the rectangle's corner; no line
 // of a surface at most this wide can reach beyond it.
 constexpr int kLayoutExtent = 1 << 24;
-
-Span ToSpan(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The raster engine's general polygon path costs about twice a plain fill per
 // pixel. An unclipped 32-bit image takes small polygons with a solid brush and
@@ -107,7 +96,7 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color) {
                ToQColor(color).rgb());
     return;
   }
-  painter->fillRect(area.ToQRect(), ToQColor(color));
+  painter->fillRect(ToQRect(area), ToQColor(color));
 }
 
 bool CDC::Polygon(const Point* points, int count) {
@@ -118,7 +107,8 @@ bool CDC::Polygon(const Point* points, int count) {
   bool filled = false, outlined = false;
   if (RasterColors(*m_hDC, count, fill, outline, filled, outlined)) {
     DeferredSurface* kept = m_hDC->Deferred();
-    if (kept && kept->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr))
+    if (kept && !CurrentDrawingFaults().keptPolygon &&
+        kept->Polygon(points, count, filled ? &fill : nullptr, outlined ? &outline : nullptr))
       return true;
     // Refused, or nothing kept: drawn at once, over what was kept before it.
     m_hDC->Resolve();
@@ -153,11 +143,14 @@ int CDC::DrawText(const char* text, int count, const Rect& rect, unsigned /*form
   const QRect origin(rect.left, rect.top, kLayoutExtent, kLayoutExtent);
   const std::string_view line = count < 0 ? std::string_view(text) : std::string_view(text, count);
   constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
-  const QRect clip = box.ToQRect();
+  const QRect clip = ToQRect(box);
   if (DeferredSurface* kept = m_hDC->Deferred()) {
-    return kept->Text(line, origin, kFlags, clip, ToQColor(m_hDC->background).rgb(), ToQColor(m_hDC->text).rgb(),
-                      m_hDC->pixelRatio)
-        .height();
+    TextCapture& capture = m_hDC->textCapture;
+    const QRect covered = capture.Capture(line, origin, kFlags, clip, m_hDC->pixelRatio);
+    const QRect cells = covered & clip;
+    kept->Glyphs({cells.left(), cells.top(), cells.right() + 1, cells.bottom() + 1}, capture.Runs(),
+                 ToQColor(m_hDC->background).rgb(), ToQColor(m_hDC->text).rgb());
+    return covered.height();
   }
   m_hDC->UseSurfaceFont();
   m_hDC->lastText.Use(*painter, line, origin, kFlags);
@@ -199,7 +192,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   QRect area;
   if (kept && m_hDC->WritableArea(rows, offset, area)) {
     const DrawingStopwatch stopwatch(&DrawingTime::resolveSeconds);
-    area &= to.ToQRect();
+    area &= ToQRect(to);
     if (area.isEmpty()) return true;
     // area in the source's coordinates, and how far its pixels move into rows.
     const Rect clip{area.left() - int(dx), area.top() - int(dy), area.right() + 1 - int(dx),
@@ -210,12 +203,12 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   if (kept) from.Resolve();
 
   const DrawingStopwatch stopwatch(&DrawingTime::copySeconds);
-  const QImage copy = sameSurface ? pixels->copy(read.ToQRect()) : QImage();
+  const QImage copy = sameSurface ? pixels->copy(ToQRect(read)) : QImage();
   painter->setCompositionMode(QPainter::CompositionMode_Source);
   if (sameSurface) {
     painter->drawImage(QPoint(int(to.left), int(to.top)), copy);
   } else {
-    painter->drawImage(QPoint(int(to.left), int(to.top)), *pixels, read.ToQRect());
+    painter->drawImage(QPoint(int(to.left), int(to.top)), *pixels, ToQRect(read));
   }
   painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   return true;

@@ -11,11 +11,12 @@
 #include "base/geometry.h"
 #include "platform/draw/bitmap.h"
 #include "platform/draw/brush.h"
-#include "platform/draw/deferred_surface.h"
 #include "platform/draw/gdi_objects.h"
 #include "platform/draw/image_surface.h"
 #include "platform/draw/pen.h"
+#include "platform/draw/text_capture.h"
 #include "platform/draw/text_line_cache.h"
+#include "platform/raster/deferred_surface.h"
 
 // A line of text laid out in the context's text cache, and how to draw it.
 struct PlacedText {
@@ -103,6 +104,8 @@ struct DeviceContext final : BitmapHolder {
   TextLineCache lastText;
 
   std::optional<DeferredSurface> deferred;
+  // Lays out the text a kept surface records as runs of pixels.
+  TextCapture textCapture;
 
   Counted<DeviceContext> counted;
   CBitmap defaultBitmap;  // memory contexts only

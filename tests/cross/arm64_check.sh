@@ -27,14 +27,10 @@ cmake -S "$source_dir" -B "$cross" --toolchain "$source_dir/cmake/aarch64-toolch
   -DKT_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 ||
   fail "configure: $(cat "$work/configure.log")"
 # What the package holds, and the test programs run below; nothing else.
-test_programs=(kt_tests_scene kt_tests_pipeline)
-draw_filter=
-if grep -q '^kt_tests_platform_draw:' <(cmake --build "$cross" --target help 2>/dev/null | sed 's/^\.\.\. //;s/ .*/:/'); then
-  test_programs+=(kt_tests_platform_draw)
-else
-  test_programs+=(kt_tests_platform)
-  draw_filter=--gtest_filter='Raster*:Polygon.*:FillSolidRect.*:DeferredDrawing.*'
-fi
+# The raster layer's own tests, and the window-free surface tests of the
+# draw layer that write through it.
+test_programs=(kt_tests_scene kt_tests_pipeline kt_tests_platform_raster kt_tests_platform)
+draw_filter=--gtest_filter='Polygon.*:FillSolidRect.*:DeferredDrawing.*'
 cmake --build "$cross" -j"$(nproc)" --target kortalwind kortalwind-export kortalwind-saver kt_res_icons kt_docs \
   "${test_programs[@]}" >"$work/build.log" 2>&1 || fail "build: $(tail -50 "$work/build.log")"
 echo "arm64 configure and build: $(seconds "$start")"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The house depends one way, bottom up: base under everything; scene and
-# pipeline (the model) and platform (core < draw < window < shell, the
-# framework) beside each other; render, res and app above them. Reads
+# pipeline (the model) and platform (raster < core < draw < window < shell,
+# the framework) beside each other; render, res and app above them. Reads
 # the #include lines of the source tree, and the targets' link libraries
 # from the file the build writes (LINKS_FILE, "target: lib;lib;..." lines):
 #   - base/ includes only the standard library, and kt_base links nothing;
@@ -10,6 +10,11 @@
 #   - platform/ includes and links nothing of app/, res/, scene/, pipeline/
 #     or render/, and a file in platform/LAYER/ includes and its library
 #     links nothing from a layer above LAYER;
+#   - platform/raster/ has no toolkit: it includes only the standard library,
+#     the compiler's processor intrinsics, base/ and itself, and links only kt_base;
+#   - the frame composition (render/frame_compose, road_grid, overlay_text),
+#     built for the browser too, sees of the platform only the device
+#     context's vocabulary and of render/ only itself;
 #   - platform/canvas/ (the draw layer's classes again, for the browser) has
 #     no toolkit: it includes only the standard library, base/, the raster
 #     layer, itself and the draw layer's plain headers it implements, and
@@ -22,7 +27,7 @@ set -uo pipefail
 cd "${1:-$(dirname "$0")/../..}" || exit 2
 links_file=${2:-}
 
-readonly layers=(core draw window shell)  # bottom first
+readonly layers=(raster core draw window shell)  # bottom first
 rank() {
   local i
   for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done
@@ -64,10 +69,23 @@ while read -r from to; do
   fi
 done <<<"$edges"
 
+readonly composed="render/frame_compose render/road_grid render/overlay_text"
+while read -r from to; do
+  [[ " $composed " == *" $from "* ]] || continue
+  case $to in
+    platform/draw/dc | platform/draw/pen | platform/draw/brush | platform/draw/gdi_types) ;;
+    platform/* | app/* | res/*) fail "$from includes $to: the frame is composed without windows or toolkit" ;;
+    render/*) [[ " $composed " == *" $to "* ]] || fail "$from includes $to: the frame is composed without windows" ;;
+  esac
+done <<<"$edges"
+
 # The standard library's headers have neither a suffix nor a folder.
 base_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' base |
                 grep -vE '#include <[a-z_]+>$|#include "base/[a-z_]+\.h"$')
 [ -z "$base_includes" ] || fail "base/ includes more than the standard library: $base_includes"
+raster_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platform/raster |
+                  grep -vE '#include <[a-z_]+>$|#include <[a-z0-9]+intrin\.h>$|#include "(base|platform/raster)/[a-z_]+\.h"$')
+[ -z "$raster_includes" ] || fail "platform/raster/ includes more than the standard library and base/: $raster_includes"
 
 canvas_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platform/canvas |
                   grep -vE '#include <[a-z_]+>$|#include "(base|platform/raster|platform/canvas)/[a-z_]+\.h"$' |
@@ -95,6 +113,9 @@ elif [ -n "$links_file" ]; then
     done
   }
   [ -z "$(links_of kt_base)" ] || fail "kt_base links $(links_of kt_base): it is the standard library only"
+  grep -q "^kt_platform_raster: " "$links_file" || fail "kt_platform_raster is not listed in $links_file"
+  [ "$(links_of kt_platform_raster)" = kt_base ] ||
+    fail "kt_platform_raster links $(links_of kt_platform_raster): it has no toolkit, only kt_base"
   for target in kt_scene kt_pipeline; do
     banned_links $target "kt_platform* kt_render kt_res kt_app Qt6::*" "the model is standard C++ only"
   done
@@ -110,5 +131,6 @@ if [ "$failures" -gt 0 ]; then
   echo "$failures layering rule(s) broken"
   exit 1
 fi
-echo "layers: base alone; scene and pipeline apart from the framework; core < draw < window < shell" \
+echo "layers: base alone; scene and pipeline apart from the framework; raster (no toolkit) < core < draw" \
+     "< window < shell" \
      "knowing no program; no include cycles${links_file:+; link lines agree}"

@@ -10,6 +10,7 @@
 #include "tests/support/drawing_census.h"
 #include "platform/draw/drawing_faults.h"
 #include "render/back_buffer.h"
+#include "render/frame_compose.h"
 #include "render/frame_meter.h"
 #include "render/frame_paint.h"
 #include "render/overlay_text.h"
@@ -186,6 +187,27 @@ TEST_F(FramePaint, APenOrBrushThatCannotBeMadeAbandonsThePaintUncounted) {
     EXPECT_EQ(LiveDrawingObjects().pens, before.pens);
     EXPECT_EQ(LiveDrawingObjects().brushes, before.brushes);
   }
+}
+
+// Composing without a window: what a surface of its own (the browser's) does.
+TEST_F(FramePaint, ComposingWithoutItsPensDrawsNothingAndTheHiddenLineNothingOfTheText) {
+  constexpr Rect kSmall{0, 0, 80, 60};
+  constexpr COLORREF kBefore = RGB(1, 2, 3);
+  for (DrawingFaults faults : {DrawingFaults{.pen = true}, DrawingFaults{.brush = true}}) {
+    MemorySurface s(kSmall.right, kSmall.bottom);
+    s.dc.FillSolidRect(kSmall, kBefore);
+    const DrawingCensus before = LiveDrawingObjects();
+    SetDrawingFaults(faults);
+    EXPECT_FALSE(ComposeFrame(s.dc, kSmall, StatisticsLine::shown));
+    SetDrawingFaults({});
+    EXPECT_EQ(ColoursIn(*s.Snapshot()), std::set<COLORREF>{kBefore});
+    EXPECT_EQ(LiveDrawingObjects().pens, before.pens);
+    EXPECT_EQ(LiveDrawingObjects().brushes, before.brushes);
+  }
+  MemorySurface s(kSmall.right, kSmall.bottom);
+  EXPECT_TRUE(ComposeFrame(s.dc, kSmall, StatisticsLine::hidden));
+  EXPECT_EQ(ColoursIn(*s.Snapshot()), (std::set<COLORREF>{kGroundColor, kRoadColor}));
+  EXPECT_EQ(Scene().framesThisSecond, 0);  // the window's paint counts, not the composition
 }
 
 }  // namespace

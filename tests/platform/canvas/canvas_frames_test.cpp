@@ -3,7 +3,6 @@
 // hashes): equal pixels at every size, screen ratio and statistics line.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -11,19 +10,13 @@
 
 #include "platform/canvas/canvas_paint_dc.h"
 #include "platform/draw/bitmap.h"
-#include "platform/draw/brush.h"
-#include "platform/draw/pen.h"
 #include "render/back_buffer.h"
-#include "render/frame_paint.h"
-#include "render/overlay_text.h"
-#include "render/road_grid.h"
+#include "render/frame_compose.h"
 #include "tests/platform/canvas/frame_cases.h"
 
 namespace canvas_frames_test {
 
 using frame_cases::FrameCase;
-
-constexpr int kPointsPerQuad = 4;
 
 // The desktop's hashes by case name.
 std::map<std::string, std::vector<std::uint64_t>> DesktopFrames() {
@@ -41,32 +34,6 @@ std::map<std::string, std::vector<std::uint64_t>> DesktopFrames() {
   return frames;
 }
 
-// The frame's drawing calls, as the window's paint makes them.
-void Compose(CDC& back, const Rect& client, bool line) {
-  CPen outline(PS_SOLID, 1, kOutlineColor);
-  std::array<CBrush, shadeColors.size()> brushes;
-  for (std::size_t i = 0; i < brushes.size(); ++i) brushes[i].CreateSolidBrush(shadeColors[i]);
-  const SceneStore& s = Scene();
-  back.FillSolidRect(client, kGroundColor);
-  DrawRoadGrid(back, client, s.camera);
-  CBrush* oldBrush = back.SelectObject(&brushes[0]);
-  CPen* oldPen = back.SelectObject(&outline);
-  const std::int32_t end = s.pointCount < kMaxPolygonPoints ? s.pointCount : kMaxPolygonPoints;
-  for (std::int32_t i = 0; i + kPointsPerQuad <= end; i += kPointsPerQuad) {
-    const std::int32_t shade = s.polygonShade[i];
-    if (shade >= 0 && shade < std::int32_t(brushes.size())) back.SelectObject(&brushes[shade]);
-    back.Polygon(&s.polygonPoints[i], kPointsPerQuad);
-  }
-  if (line) {
-    back.SetTextColor(kOverlayTextColor);
-    char text[kOverlayBufferSize];
-    FormatOverlay(text, sizeof text, {s.shownFps, s.visibleCount, s.pointCount / kPointsPerQuad, s.collisionCount});
-    back.DrawText(text, -1, client, DT_LEFT | DT_TOP);
-  }
-  back.SelectObject(oldPen);
-  back.SelectObject(oldBrush);
-}
-
 TEST(CanvasFrames, SamePixelsAsTheDesktop) {
   const auto desktop = DesktopFrames();
   ASSERT_FALSE(desktop.empty()) << "no desktop frames: KT_CANVAS_FRAMES names the folder kt_canvas_desktop_frames wrote";
@@ -79,7 +46,7 @@ TEST(CanvasFrames, SamePixelsAsTheDesktop) {
     const Rect client{0, 0, c.width, c.height};
     CDC* back = AcquireBackBuffer(screen, client);
     ASSERT_NE(back, nullptr);
-    Compose(*back, client, c.line);
+    ASSERT_TRUE(ComposeFrame(*back, client, c.line ? StatisticsLine::shown : StatisticsLine::hidden));
     ASSERT_TRUE(screen.BitBlt(0, 0, c.width, c.height, back, 0, 0, SRCCOPY));
     const auto expected = desktop.find(name);
     ASSERT_NE(expected, desktop.end());

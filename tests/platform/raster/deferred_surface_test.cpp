@@ -2,7 +2,7 @@
 // nearest first, and nearest first through a streamed band) against a
 // picture painted one pixel at a time, around the size where the way
 // changes, with shapes that end on and beside the covered mask's word edges.
-#include "platform/draw/deferred_surface.h"
+#include "platform/raster/deferred_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/draw/plain_painter.h"
+#include "platform/draw/text_capture.h"
+#include "tests/platform/raster/plain_painter.h"
 
 namespace deferred_surface_test {
 
@@ -41,6 +42,7 @@ QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 QRect LayoutBox(Point at) { return QRect(at.x, at.y, kLayoutExtent, kLayoutExtent); }
 
 void Record(DeferredSurface& surface, const std::vector<Shape>& shapes) {
+  TextCapture capture;  // lays the text out into the runs its glyphs cover
   for (const Shape& s : shapes) {
     switch (s.kind) {
       case Shape::Kind::kFill: surface.Fill(s.area, s.colour); break;
@@ -48,9 +50,13 @@ void Record(DeferredSurface& surface, const std::vector<Shape>& shapes) {
         ASSERT_TRUE(surface.Polygon(s.corners.data(), int(s.corners.size()), s.filled ? &s.colour : nullptr,
                                     s.outlined ? &s.second : nullptr));
         break;
-      case Shape::Kind::kText:
-        surface.Text(s.text, LayoutBox(s.corners[0]), kTextFlags, ToQRect(s.area), s.second, s.colour, kRatio);
+      case Shape::Kind::kText: {
+        const QRect clip = ToQRect(s.area);
+        const QRect cells = capture.Capture(s.text, LayoutBox(s.corners[0]), kTextFlags, clip, kRatio) & clip;
+        surface.Glyphs({cells.left(), cells.top(), cells.right() + 1, cells.bottom() + 1}, capture.Runs(), s.second,
+                       s.colour);
         break;
+      }
     }
   }
 }

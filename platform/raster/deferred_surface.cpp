@@ -1,9 +1,7 @@
-#include "platform/draw/deferred_surface.h"
+#include "platform/raster/deferred_surface.h"
 
 #include <algorithm>
 #include <cstring>
-
-#include "platform/draw/drawing_faults.h"
 
 namespace {
 
@@ -49,7 +47,7 @@ void DeferredSurface::Fill(const Rect& area, std::uint32_t color) {
 
 bool DeferredSurface::Polygon(const Point* points, int count, const std::uint32_t* fill,
                               const std::uint32_t* outline) {
-  if (!points || count < 2 || count > kMaxRasterCorners || CurrentDrawingFaults().keptPolygon) return false;
+  if (!points || count < 2 || count > kMaxRasterCorners) return false;
   RecordedShape& s = shapes_.emplace_back();
   s.kind = RecordedShape::Kind::kPolygon;
   s.filled = fill != nullptr;
@@ -70,14 +68,11 @@ bool DeferredSurface::Polygon(const Point* points, int count, const std::uint32_
   return true;
 }
 
-QRect DeferredSurface::Text(std::string_view text, const QRect& box, int flags, const QRect& clip,
-                            std::uint32_t background, std::uint32_t color, double pixelRatio) {
-  const QRect covered = text_.Capture(text, box, flags, clip, pixelRatio);
+void DeferredSurface::Glyphs(const Rect& cells, std::span<const GlyphRun> runs, std::uint32_t background,
+                             std::uint32_t color) {
   // The cells go first: over the whole surface they hide all before them.
-  const QRect cells = covered & clip;
-  if (!cells.isEmpty()) Fill({cells.left(), cells.top(), cells.right() + 1, cells.bottom() + 1}, background);
-  const std::vector<GlyphRun>& runs = text_.Runs();
-  if (runs.empty()) return covered;
+  Fill(cells, background);
+  if (runs.empty()) return;
   RecordedShape& s = shapes_.emplace_back();
   s.kind = RecordedShape::Kind::kGlyphs;
   s.fillColor = color;
@@ -88,7 +83,6 @@ QRect DeferredSurface::Text(std::string_view text, const QRect& box, int flags, 
   s.bottom = runs.back().y + 1;
   s.left = std::min_element(runs.begin(), runs.end(), [](const GlyphRun& a, const GlyphRun& b) { return a.from < b.from; })->from;
   s.right = std::max_element(runs.begin(), runs.end(), [](const GlyphRun& a, const GlyphRun& b) { return a.to < b.to; })->to;
-  return covered;
 }
 
 DeferredSurface::Way DeferredSurface::ResolveInto(const PixelRows& own, const RasterTarget& target) {

@@ -1,4 +1,4 @@
-#include "platform/draw/raster_polygon.h"
+#include "platform/raster/raster_polygon.h"
 
 #include <algorithm>
 

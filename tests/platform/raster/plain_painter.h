@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/geometry.h"
-#include "platform/draw/raster_polygon.h"
+#include "platform/raster/raster_polygon.h"
 
 // Even-odd at the centre of (px, py): count the edges whose crossing of the
 // centre's row lies at or left of the centre.

@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/draw/raster_polygon.h"
-#include "tests/platform/draw/plain_painter.h"
+#include "platform/raster/raster_polygon.h"
+#include "tests/platform/raster/plain_painter.h"
 
 namespace raster_polygon_test {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/geometry.h"
-#include "platform/draw/raster_polygon.h"
-#include "platform/draw/text_capture.h"
+#include "platform/raster/glyph_run.h"
+#include "platform/raster/raster_polygon.h"
 
 // One fill, polygon or line of glyphs as it was drawn.
 struct RecordedShape {

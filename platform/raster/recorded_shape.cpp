@@ -1,4 +1,4 @@
-#include "platform/draw/recorded_shape.h"
+#include "platform/raster/recorded_shape.h"
 
 // The streaming stores need SSE2; KT_PORTABLE builds the plain copy anywhere.
 #if defined(__SSE2__) && !defined(KT_PORTABLE)

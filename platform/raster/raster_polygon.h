@@ -10,7 +10,7 @@
 #include <cwchar>
 
 #include "base/geometry.h"
-#include "platform/draw/raster_walk.h"
+#include "platform/raster/raster_walk.h"
 
 struct PixelRows {
   std::uint32_t* pixels = nullptr;  // row 0, column 0

@@ -5,15 +5,13 @@
 // written once, straight into whichever picture needs them: the surface's own
 // bitmap when it is read, or the window's rectangle a block copy names.
 
-#include <QRect>
-
 #include <cstdint>
-#include <string_view>
+#include <span>
 #include <vector>
 
 #include "base/geometry.h"
-#include "platform/draw/recorded_shape.h"
-#include "platform/draw/text_capture.h"
+#include "platform/raster/glyph_run.h"
+#include "platform/raster/recorded_shape.h"
 
 class DeferredSurface {
  public:
@@ -35,12 +33,10 @@ class DeferredSurface {
   // given. False, with nothing recorded, for fewer than 2 or more than
   // kMaxRasterCorners corners: the caller draws those its own way.
   bool Polygon(const Point* points, int count, const std::uint32_t* fill, const std::uint32_t* outline);
-  // A line of text laid out from the corner of box with flags, clipped to
-  // clip (inside the surface): its cells covered in background, its glyphs in
-  // color, in the surface font for a screen at pixelRatio. Returns the
-  // rectangle the layout covers.
-  QRect Text(std::string_view text, const QRect& box, int flags, const QRect& clip, std::uint32_t background,
-             std::uint32_t color, double pixelRatio);
+  // A line of text: its cells (already clipped to the surface, maybe empty)
+  // covered in background as a fill, then the pixels of runs (rows from the
+  // top, inside cells) in color.
+  void Glyphs(const Rect& cells, std::span<const GlyphRun> runs, std::uint32_t background, std::uint32_t color);
 
   // Writes the picture into target: what was recorded over the pixels of
   // own (the surface's own pixels; target may be them). What was recorded is
@@ -61,5 +57,4 @@ class DeferredSurface {
   std::vector<std::uint64_t> covered_;
   // One band of written pixels on its way into the target; kept likewise.
   std::vector<std::uint32_t> staged_;
-  TextCapture text_;
 };

@@ -1,5 +1,6 @@
-// Text needs a GUI application; nothing here needs windows, so the draw
-// layer's tests run wherever Qt's offscreen platform does.
+// The text laid out into glyph runs and the reference painter need a GUI
+// application; nothing here needs windows, so the raster layer's tests run
+// wherever Qt's offscreen platform does.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
