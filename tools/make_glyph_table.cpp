@@ -2,7 +2,7 @@
 // the surface font as C++, from the desktop's own text drawing, for the
 // surfaces that draw text without the toolkit.
 //
-//   QT_QPA_PLATFORM=offscreen kortalwind-make-glyph-table OUT.cpp
+//   kortalwind-make-glyph-table OUT.cpp
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -152,6 +152,9 @@ std::string Source(const std::vector<Face>& faces, const std::vector<std::uint8_
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Measured as the exporter draws, on the platform that needs no display:
+  // a build machine often has none.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: kortalwind-make-glyph-table OUT.cpp\n");
