@@ -116,6 +116,11 @@ elif [ -n "$links_file" ]; then
   grep -q "^kt_platform_raster: " "$links_file" || fail "kt_platform_raster is not listed in $links_file"
   [ "$(links_of kt_platform_raster)" = kt_base ] ||
     fail "kt_platform_raster links $(links_of kt_platform_raster): it has no toolkit, only kt_base"
+  grep -q "^kt_platform_canvas: " "$links_file" || fail "kt_platform_canvas is not listed in $links_file"
+  for lib in $(links_of kt_platform_canvas); do
+    [[ $lib == kt_platform_raster || $lib == kt_surface_glyph_table || $lib == kt_base ]] ||
+      fail "kt_platform_canvas links $lib: it has no toolkit, only the raster layer, the glyph table and kt_base"
+  done
   for target in kt_scene kt_pipeline; do
     banned_links $target "kt_platform* kt_render kt_res kt_app Qt6::*" "the model is standard C++ only"
   done
