@@ -13,6 +13,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,14 @@ struct Face {
 };
 
 int Units(qreal pixels) { return int(std::lround(pixels * kGlyphUnitsPerPixel)); }
+
+// v in a field of the table's type T: a font too large for the table stops the build.
+template <class T>
+T Field(int v) {
+  if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+    throw std::range_error("the surface font is too large for the glyph table's fields (" + std::to_string(v) + ")");
+  return T(v);
+}
 
 QString One(char c) { return QString(QChar::fromLatin1(c)); }
 
@@ -81,13 +91,14 @@ GlyphImage Capture(const QFont& font, char c, std::vector<std::uint8_t>& bits, s
         top = std::min(top, y), bottom = std::max(bottom, y);
       }
   const int overhang = std::max(0, -Units(QFontMetricsF(font).rightBearing(QChar::fromLatin1(c))));
-  GlyphImage glyph{Units(Advance(font, One(c))), overhang, 0, 0, 0, 0, std::uint32_t((bitCount + 7) / 8)};
+  GlyphImage glyph{Field<std::int16_t>(Units(Advance(font, One(c)))), Field<std::int16_t>(overhang), 0, 0, 0, 0,
+                   std::uint32_t((bitCount + 7) / 8)};
   if (right < 0) return glyph;
   bitCount = std::size_t(glyph.firstByte) * 8;
-  glyph.left = std::int16_t(left - margin);
-  glyph.top = std::int16_t(top - margin);
-  glyph.width = std::uint16_t(right - left + 1);
-  glyph.height = std::uint16_t(bottom - top + 1);
+  glyph.left = Field<std::int8_t>(left - margin);
+  glyph.top = Field<std::int8_t>(top - margin);
+  glyph.width = Field<std::uint8_t>(right - left + 1);
+  glyph.height = Field<std::uint8_t>(bottom - top + 1);
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x, ++bitCount) {
       if (bits.size() * 8 <= bitCount) bits.push_back(0);
@@ -108,7 +119,7 @@ Face Measure(double ratio, std::vector<std::uint8_t>& bits, std::size_t& bitCoun
       const std::vector<int> at = Positions(font, One(a) + One(b));
       if (at.size() != 2) continue;  // a ligature: the table draws the pair as two glyphs
       const int adjust = at[1] - at[0] - face.glyphs[std::size_t(a - kFirstTableChar)].advance;
-      if (adjust != 0) face.kerns.push_back({a, b, std::int16_t(adjust)});
+      if (adjust != 0) face.kerns.push_back({a, b, Field<std::int16_t>(adjust)});
     }
   }
   return face;
@@ -163,7 +174,12 @@ int main(int argc, char** argv) {
   std::vector<Face> faces;
   std::vector<std::uint8_t> bits;
   std::size_t bitCount = 0;
-  for (const double ratio : kRatios) faces.push_back(Measure(ratio, bits, bitCount));
+  try {
+    for (const double ratio : kRatios) faces.push_back(Measure(ratio, bits, bitCount));
+  } catch (const std::range_error& e) {
+    std::fprintf(stderr, "kortalwind-make-glyph-table: %s\n", e.what());
+    return 1;
+  }
   const std::string source = Source(faces, bits);
   QSaveFile file(QString::fromLocal8Bit(argv[1]));
   if (!file.open(QIODevice::WriteOnly) || file.write(source.data(), qint64(source.size())) != qint64(source.size()) ||

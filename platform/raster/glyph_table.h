@@ -17,15 +17,16 @@ inline constexpr int kTableChars = kLastTableChar - kFirstTableChar + 1;
 
 // One character's glyph: its pixels, a bit each, row after row with no
 // padding, from bit 0 of byte firstByte of the table's bits.
+// Small fields: the table is part of the page.
 struct GlyphImage {
-  std::int32_t advance;  // to the next character's position, without kerning
+  std::int16_t advance;  // to the next character's position, without kerning
   // How far the glyph's outline reaches right of its advance: a line that
   // ends in it covers that much more.
-  std::int32_t overhang;
-  std::int16_t left;     // the first column, from the position's whole pixel
-  std::int16_t top;      // the first row, from the top of the line
-  std::uint16_t width;
-  std::uint16_t height;
+  std::int16_t overhang;
+  std::int8_t left;  // the first column, from the position's whole pixel
+  std::int8_t top;   // the first row, from the top of the line
+  std::uint8_t width;
+  std::uint8_t height;
   std::uint32_t firstByte;
 };
 
