@@ -31,11 +31,8 @@ bool CBitmap::Create(int width, int height, bool monochrome) {
 }
 
 bool CBitmap::DeleteObject() {
-  if (!m_hObject) return false;
-  if (m_hObject->selectedInto) m_hObject->selectedInto->DropBitmap(m_hObject);
-  delete m_hObject;
-  m_hObject = nullptr;
-  return true;
+  if (m_hObject && m_hObject->selectedInto) m_hObject->selectedInto->DropBitmap(m_hObject);
+  return DeleteHandle(m_hObject);
 }
 
 CBitmap* CBitmap::FromHandle(HBITMAP handle) { return handle ? handle->owner : nullptr; }

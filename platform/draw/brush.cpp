@@ -13,9 +13,4 @@ bool CBrush::CreateSolidBrush(COLORREF color) {
   return m_hObject != nullptr;
 }
 
-bool CBrush::DeleteObject() {
-  if (!m_hObject) return false;
-  delete m_hObject;
-  m_hObject = nullptr;
-  return true;
-}
+bool CBrush::DeleteObject() { return DeleteHandle(m_hObject); }

@@ -103,8 +103,8 @@ void DeviceContext::Dispose(DeviceContext* dc) {
   dc->pixelRatio = 1.0;
   dc->pen = &DefaultPen();
   dc->brush = &DefaultBrush();
-  dc->background = kDefaultBackground;
-  dc->text = kDefaultText;
+  dc->background = kDefaultBkColor;
+  dc->text = kDefaultTextColor;
   dc->lastText.Forget();
   parkedPaintContext.reset(dc);
 }

@@ -95,10 +95,8 @@ struct DeviceContext final : BitmapHolder {
   CBitmap* bitmap = nullptr;  // memory contexts only
   CPen* pen = nullptr;
   CBrush* brush = nullptr;
-  static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
-  static constexpr COLORREF kDefaultText = RGB(0, 0, 0);
-  COLORREF background = kDefaultBackground;
-  COLORREF text = kDefaultText;
+  COLORREF background = kDefaultBkColor;
+  COLORREF text = kDefaultTextColor;
 
   bool fontSet = false;
   // Kept between calls so that drawing the same line again allocates nothing.

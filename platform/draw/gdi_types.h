@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "base/geometry.h"
+
 struct DeviceContext;
 struct BitmapObject;
 struct PenObject;
@@ -23,3 +25,17 @@ inline constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 // DrawText format 0: left-aligned, top-aligned, lines broken only at '\n'.
 inline constexpr unsigned DT_LEFT = 0;
 inline constexpr unsigned DT_TOP = 0;
+
+// A new surface's colours: black text on white.
+inline constexpr COLORREF kDefaultBkColor = RGB(255, 255, 255);
+inline constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
+
+// Deletes the platform object behind handle and forgets it; false when there
+// was none.
+template <class Object>
+bool DeleteHandle(Object*& handle) {
+  if (!handle) return false;
+  delete handle;
+  handle = nullptr;
+  return true;
+}

@@ -19,9 +19,4 @@ bool CPen::CreatePen(int penStyle, int width, COLORREF color) {
   return m_hObject != nullptr;
 }
 
-bool CPen::DeleteObject() {
-  if (!m_hObject) return false;
-  delete m_hObject;
-  m_hObject = nullptr;
-  return true;
-}
+bool CPen::DeleteObject() { return DeleteHandle(m_hObject); }

@@ -16,14 +16,18 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 }  // namespace
 
+double SurfaceFontPixels() {
+  const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPixelsPerPoint;
+}
+
 QFont SurfaceFont(double pixelRatio) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleStrategy(QFont::NoAntialias);
   // Sized in pixels, so the size does not hang on the surface's own
   // resolution, which differs between window systems and with the desktop's
   // settings (Xft.dpi).
-  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPixelsPerPoint;
-  font.setPixelSize(qRound(pixels * pixelRatio));
+  font.setPixelSize(qRound(SurfaceFontPixels() * pixelRatio));
   // The hinting is named: left to the toolkit, it would be off wherever the
   // toolkit itself scales, and a window there would draw other glyphs than
   // the exporter does. Full hinting keeps every stroke of a glyph the same

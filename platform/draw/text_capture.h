@@ -22,6 +22,9 @@
 // pixels to a logical one: as large there as at 1 on an ordinary screen.
 // Pixels, not shapes: only the colours the program asks for ever appear.
 QFont SurfaceFont(double pixelRatio);
+// The surface font's size in pixels at ratio 1, before it is rounded to
+// whole pixels for a ratio.
+double SurfaceFontPixels();
 
 class TextCapture {
  public:

@@ -15,6 +15,10 @@
 #   - the frame composition (render/frame_compose, road_grid, overlay_text),
 #     built for the browser too, sees of the platform only the device
 #     context's vocabulary and of render/ only itself;
+#   - platform/canvas/ (the draw layer's classes again, for the browser) has
+#     no toolkit: it includes only the standard library, base/, the raster
+#     layer, itself and the draw layer's plain headers it implements, and
+#     nothing else in platform/ includes it;
 #   - the graph of modules (a header and its source as one) has no cycle;
 #   - Qt headers appear only in platform/, tools/, tests/ and bench/.
 #
@@ -58,6 +62,8 @@ while read -r from to; do
   [[ $from == platform/* && $to == platform/* ]] || continue
   fromLayer=${from#platform/}; fromLayer=${fromLayer%%/*}
   toLayer=${to#platform/}; toLayer=${toLayer%%/*}
+  [ "$fromLayer" = canvas ] && continue  # held to its own rule below
+  [ "$toLayer" = canvas ] && { fail "$from includes $to: only the browser's build uses the canvas"; continue; }
   if [ "$(rank "$toLayer")" -gt "$(rank "$fromLayer")" ]; then
     fail "$from includes $to, a layer above its own"
   fi
@@ -80,6 +86,11 @@ base_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' base |
 raster_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platform/raster |
                   grep -vE '#include <[a-z_]+>$|#include <[a-z0-9]+intrin\.h>$|#include "(base|platform/raster)/[a-z_]+\.h"$')
 [ -z "$raster_includes" ] || fail "platform/raster/ includes more than the standard library and base/: $raster_includes"
+
+canvas_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platform/canvas |
+                  grep -vE '#include <[a-z_]+>$|#include "(base|platform/raster|platform/canvas)/[a-z_]+\.h"$' |
+                  grep -vE '#include "platform/draw/(dc|pen|brush|bitmap|gdi_types)\.h"$')
+[ -z "$canvas_includes" ] || fail "platform/canvas/ includes more than the standard library, base/, the raster layer and the draw layer's plain headers: $canvas_includes"
 
 # tsort names the modules of every cycle it meets.
 loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' | sed 's/^tsort: //' | sort -u)
@@ -105,6 +116,11 @@ elif [ -n "$links_file" ]; then
   grep -q "^kt_platform_raster: " "$links_file" || fail "kt_platform_raster is not listed in $links_file"
   [ "$(links_of kt_platform_raster)" = kt_base ] ||
     fail "kt_platform_raster links $(links_of kt_platform_raster): it has no toolkit, only kt_base"
+  grep -q "^kt_platform_canvas: " "$links_file" || fail "kt_platform_canvas is not listed in $links_file"
+  for lib in $(links_of kt_platform_canvas); do
+    [[ $lib == kt_platform_raster || $lib == kt_surface_glyph_table || $lib == kt_base ]] ||
+      fail "kt_platform_canvas links $lib: it has no toolkit, only the raster layer, the glyph table and kt_base"
+  done
   for target in kt_scene kt_pipeline; do
     banned_links $target "kt_platform* kt_render kt_res kt_app Qt6::*" "the model is standard C++ only"
   done
