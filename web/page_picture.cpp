@@ -2,31 +2,34 @@
 
 #include <new>
 
-#include "render/frame_meter.h"
+#include "render/back_buffer.h"
+#include "render/frame_paint.h"
 
 namespace {
 constexpr std::size_t kBytesPerPixel = 4;
 }
 
 bool PagePicture::Resize(int width, int height, double pixelRatio) {
+  // The old picture goes first, so that the old and the new are never both held.
   width_ = height_ = 0;
-  bytes_.reset();  // first, so the old and the new picture are never both held
+  ReleaseBackBuffer();
+  surface_.reset();
+  bytes_.reset();
   // The browser build catches no exceptions: a failed allocation is a null.
+  surface_.reset(new (std::nothrow) CanvasPaintDC(width, height, pixelRatio));
   bytes_.reset(new (std::nothrow) std::uint8_t[std::size_t(width) * std::size_t(height) * kBytesPerPixel]);
-  if (!bytes_) return false;
+  if (!surface_ || !surface_->GetSafeHdc() || !bytes_) {
+    surface_.reset();
+    bytes_.reset();
+    return false;
+  }
   width_ = width;
   height_ = height;
-  pixelRatio_ = pixelRatio;
   return true;
 }
 
-void PagePicture::Paint(StatisticsLine) {
-  // Until the frame paint is in: the ground alone.
-  for (std::size_t i = 0; i < std::size_t(width_) * std::size_t(height_) * kBytesPerPixel; i += kBytesPerPixel) {
-    bytes_[i] = GetRValue(kGroundColor);
-    bytes_[i + 1] = GetGValue(kGroundColor);
-    bytes_[i + 2] = GetBValue(kGroundColor);
-    bytes_[i + 3] = 255;
-  }
-  CountPaintForMeter();
+void PagePicture::Paint(StatisticsLine line) {
+  if (!surface_) return;
+  PaintFrame(*surface_, Client(), line);
+  surface_->CopyRgba(bytes_.get());
 }

@@ -1,20 +1,22 @@
 #pragma once
-// The picture the page shows: painted by the program's own frame paint on
-// the browser's drawing layer, and kept as the bytes a canvas takes (red,
-// green, blue, alpha), so the page's script hands them over as they are.
+// The picture the page shows: painted by the program's own frame paint into
+// a surface of the browser's drawing layer, and kept as the bytes a canvas
+// takes (red, green, blue, alpha), so the page's script hands them over as
+// they are.
 
 #include <cstdint>
 #include <memory>
 
 #include "base/geometry.h"
-#include "render/frame_paint.h"
+#include "platform/canvas/canvas_paint_dc.h"
+#include "render/frame_compose.h"
 
 class PagePicture {
  public:
   // A picture of width x height device pixels for a screen of pixelRatio;
   // false, with no picture, when there is not memory enough.
   bool Resize(int width, int height, double pixelRatio);
-  // The frame of the last step.
+  // The frame of the last step, counted by the frame meter.
   void Paint(StatisticsLine line);
 
   const std::uint8_t* Bytes() const { return bytes_.get(); }
@@ -23,6 +25,6 @@ class PagePicture {
  private:
   int width_ = 0;
   int height_ = 0;
-  double pixelRatio_ = 1.0;
+  std::unique_ptr<CanvasPaintDC> surface_;
   std::unique_ptr<std::uint8_t[]> bytes_;
 };
