@@ -3,7 +3,8 @@
 with the exporter's picture, a click builds the city the clock seeds (as the
 program's click does), a resize paints the new size whole; on the running
 clock it steps and its frame meter counts; a bad setting gets its one console
-line and the flight still runs; without WebAssembly it says so in a sentence;
+line and the flight still runs; F and a double click toggle full screen and
+Escape leaves it; without WebAssembly it says so in a sentence;
 and it asks the network for nothing but its own file.
 
     live_test.py PAGE EXPORTER
@@ -13,7 +14,7 @@ import os
 import sys
 import tempfile
 
-from browser import Browser, differing_pixels, export_png, fail, page_url
+from browser import Browser, BrowserError, differing_pixels, export_png, fail, page_url
 
 SEED = 20261208
 TICK = 4000
@@ -23,9 +24,11 @@ def main(page, exporter):
     with tempfile.TemporaryDirectory(prefix="kt-web-live-") as work, Browser() as browser:
         held_clock(browser, page, exporter, work)
         running_clock(browser, page)
+        full_screen(browser)
         without_webassembly(browser, page)
         own_file_only(browser, page)
-    print("ok: the page fills the window, clicks, resizes, steps, ignores a bad setting and stays offline")
+    print("ok: the page fills the window, clicks, resizes, steps, ignores a bad setting, goes full screen"
+          " and stays offline")
 
 
 def held_clock(browser, page, exporter, work):
@@ -70,6 +73,27 @@ def running_clock(browser, page):
     browser.wait_for(f"document.getElementById('flight').toDataURL() !== {picture!r}", "the picture to move")
 
 
+def full_screen(browser):
+    def key(name, code, key_code):
+        for kind in ("keyDown", "keyUp"):
+            browser.command("Input.dispatchKeyEvent", session=True, type=kind, key=name, code=code,
+                            windowsVirtualKeyCode=key_code)
+
+    def double_click():
+        for clicks in (1, 2):
+            for kind in ("mousePressed", "mouseReleased"):
+                browser.command("Input.dispatchMouseEvent", session=True, type=kind, x=20, y=20, button="left",
+                                clickCount=clicks)
+
+    in_full_screen, in_window = "document.fullscreenElement !== null", "document.fullscreenElement === null"
+    for toggle, leave, what in ((lambda: key("f", "KeyF", 70), lambda: key("f", "KeyF", 70), "F"),
+                                (double_click, lambda: key("Escape", "Escape", 27), "a double click")):
+        toggle()
+        browser.wait_for(in_full_screen, f"full screen after {what}")
+        leave()
+        browser.wait_for(in_window, f"the window again after {what}")
+
+
 def without_webassembly(browser, page):
     browser.command("Page.addScriptToEvaluateOnNewDocument", session=True, source="delete window.WebAssembly;")
     browser.open(page_url(page))
@@ -86,4 +110,7 @@ def own_file_only(browser, page):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:])
+    try:
+        main(*sys.argv[1:])
+    except BrowserError as error:
+        fail(str(error))

@@ -14,7 +14,7 @@ import os
 import sys
 import tempfile
 
-from browser import Browser, differing_pixels, export_png, fail, page_url
+from browser import Browser, BrowserError, differing_pixels, export_png, fail, page_url
 
 SEED = 20261208
 LINE_HEIGHT = 20  # the statistics line's rows at ratio 1
@@ -74,4 +74,7 @@ def compare_all(page, exporter, work):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:])
+    try:
+        main(*sys.argv[1:])
+    except BrowserError as error:
+        fail(str(error))
