@@ -4,13 +4,16 @@ with the exporter's picture, a click builds the city the clock seeds (as the
 program's click does), a resize paints the new size whole; on the running
 clock it steps and its frame meter counts; a bad setting gets its one console
 line and the flight still runs; F and a double click toggle full screen and
-Escape leaves it; without WebAssembly it says so in a sentence;
+Escape leaves it; served as ./run --web serves it, it flies too; without
+WebAssembly it says so in a sentence;
 and it asks the network for nothing but its own file.
 
     live_test.py PAGE EXPORTER
 """
 
 import os
+import re
+import subprocess
 import sys
 import tempfile
 
@@ -25,8 +28,9 @@ def main(page, exporter):
         held_clock(browser, page, exporter, work)
         running_clock(browser, page)
         full_screen(browser)
+        served = served_page(browser, page)
         without_webassembly(browser, page)
-        own_file_only(browser, page)
+        own_file_only(browser, page, served)
     print("ok: the page fills the window, clicks, resizes, steps, ignores a bad setting, goes full screen"
           " and stays offline")
 
@@ -94,6 +98,24 @@ def full_screen(browser):
         browser.wait_for(in_window, f"the window again after {what}")
 
 
+def served_page(browser, page):
+    """Opens the page as ./run --web serves it; returns its address there."""
+    server_script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "serve_page.py")
+    server = subprocess.Popen([sys.executable, server_script, os.path.dirname(os.path.abspath(page))],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    try:
+        address = re.search(r"http://127\.0\.0\.1:[0-9]+/kortalwind\.html", server.stdout.readline())
+        if not address:
+            fail("the server printed no address of the page")
+        browser.open_flight(address.group(0))
+        first = browser.evaluate("Module._kt_steps()")
+        browser.wait_for(f"Module._kt_steps() >= {first + 5}", "five steps of the served page")
+        return address.group(0)
+    finally:
+        server.terminate()
+        server.wait()
+
+
 def without_webassembly(browser, page):
     browser.command("Page.addScriptToEvaluateOnNewDocument", session=True, source="delete window.WebAssembly;")
     browser.open(page_url(page))
@@ -101,10 +123,10 @@ def without_webassembly(browser, page):
                      "the sentence saying WebAssembly is missing")
 
 
-def own_file_only(browser, page):
-    own = page_url(page)
+def own_file_only(browser, page, served):
+    own = (page_url(page), served)
     others = [e["request"]["url"] for e in browser.events_named("Network.requestWillBeSent")
-              if not e["request"]["url"].startswith(("data:", own))]
+              if not e["request"]["url"].startswith(("data:", *own))]
     if others:
         fail(f"the page asked for more than its own file: {others}")
 
