@@ -3,7 +3,7 @@
 for pixel: at 3 ticks and 2 sizes with the statistics line (the whole
 picture; both show the meter at 0) and without it (everything below the
 line, where the page shows no text), and at device pixel ratio 2 against
---scale 2. The page holds its clock and its size through its fixed-tick and
+--scale 2, at a fixed size and filling the window. The page holds its clock and its size through its fixed-tick and
 fixed-size settings, and is read back from its canvas. The file is at most
 400 KB.
 
@@ -62,14 +62,26 @@ def compare_all(page, exporter, work):
                 if browser.evaluate(YELLOW_IN_LINE):
                     fail(f"at {size}, tick {tick}: the line shows with fps=0")
                 checked += 2
-    # At ratio 2 the statistics line is twice as large, as --scale 2 draws it.
+    # At ratio 2 the statistics line is twice as large, as --scale 2 draws it;
+    # following the window, the canvas has the window's device pixels.
     with Browser(scale=2) as browser:
         export_png(exporter, exported, "640x400", 3000000007, SEED, scale=2)
         shows(browser, "640x400", 3000000007, 1)
         differing = differing_pixels(exported, shown)
         if differing:
             fail(f"at device pixel ratio 2: {differing} pixels differ")
-        checked += 1
+        browser.open_flight(page_url(page, seed=SEED, fixed_tick=4000, new_city=0))
+        size = browser.evaluate("(() => { const c = document.getElementById('flight');"
+                                " return c.width / innerWidth === 2 && c.height / innerHeight === 2"
+                                " && c.width + 'x' + c.height; })()")
+        if not size:
+            fail("at device pixel ratio 2 the canvas does not have the window's device pixels")
+        browser.canvas_png(shown)
+        export_png(exporter, exported, size, 4000, SEED, scale=2)
+        differing = differing_pixels(exported, shown)
+        if differing:
+            fail(f"at device pixel ratio 2, following the window at {size}: {differing} pixels differ")
+        checked += 2
     return checked
 
 
