@@ -1,10 +1,10 @@
 #include "render/frame_paint.h"
 
-#include "platform/window/paint_dc.h"
+#include "platform/draw/dc.h"
 #include "render/back_buffer.h"
 #include "render/frame_meter.h"
 
-void PaintFrame(CPaintDC& dc, const Rect& clientRect, StatisticsLine line) {
+void PaintFrame(CDC& dc, const Rect& clientRect, StatisticsLine line) {
   FramePens pens;
   // A pen or brush that could not be made abandons the paint, uncounted.
   if (!pens.Made()) return;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "pipeline/flight_clock.h"
 #include "platform/shell/saver_app.h"
 #include "saver/saver_options.h"
 #include "saver/saver_wnd.h"
@@ -22,11 +23,8 @@ class CKorTalwindSaverApp : public CSaverApp {
 
  private:
   void BuildCity(std::uint32_t seed);
-  std::uint32_t FlightTick();
 
   CSaverWnd m_wndSaver;
-  std::uint32_t m_startTick = 0;     // the clock when the saver started
-  std::uint32_t m_lastTick = 0;      // the clock at the last step
-  std::uint64_t m_elapsedMs = 0;     // since the start: 64 bits go on past the clock's wrap
+  FlightClock m_flight;
   std::uint32_t m_cityBuiltAt = 0;  // the system clock when the current city was built
 };

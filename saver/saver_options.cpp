@@ -1,8 +1,6 @@
 #include "saver/saver_options.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <string_view>
 
 #include "platform/core/command_line.h"
@@ -11,9 +9,6 @@
 namespace {
 
 constexpr std::uint32_t kMaxDelayUs = 10'000'000;
-constexpr double kMinSpeed = 0.1;
-constexpr double kMaxSpeed = 10.0;
-constexpr std::uint32_t kMaxNewCitySeconds = 86'400;
 constexpr int kMaxSide = 16'384;
 
 struct Fault {
@@ -23,20 +18,15 @@ struct Fault {
 std::uint32_t Unsigned(std::string_view option, std::string_view text, std::uint32_t max) {
   const std::optional<std::uint64_t> value = ReadWholeNumber(text, 0, max);
   if (!value) {
-    throw Fault{std::string(option) + " takes a whole number from 0 to " + std::to_string(max) + ", not " +
-                Quoted(text)};
+    throw Fault{std::string(option) + " takes " + WholeNumberTakes(max) + ", not " + Quoted(text)};
   }
   return static_cast<std::uint32_t>(*value);
 }
 
 double Speed(std::string_view text) {
-  double value = 0.0;
-  const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-  const bool whole = !text.empty() && problem == std::errc() && end == text.data() + text.size();
-  if (!whole || !std::isfinite(value) || value < kMinSpeed || value > kMaxSpeed) {
-    throw Fault{"--speed takes a ratio from 0.1 to 10, not " + Quoted(text)};
-  }
-  return value;
+  const std::optional<double> value = ReadSpeed(text);
+  if (!value) throw Fault{std::string("--speed takes ") + kSpeedTakes + ", not " + Quoted(text)};
+  return *value;
 }
 
 // A side or an offset of WxH+X+Y, consumed from the front of text.
@@ -82,7 +72,7 @@ void Take(std::string_view name, const std::string* value, SaverOptions& o) {
   } else if (name == "geometry") Geometry(*value, o.placement);
   else if (name == "delay") o.delayUs = Unsigned("--delay", *value, kMaxDelayUs);
   else if (name == "speed") o.speed = Speed(*value);
-  else if (name == "seed") o.seed = Unsigned("--seed", *value, std::numeric_limits<std::uint32_t>::max());
+  else if (name == "seed") o.seed = Unsigned("--seed", *value, kMaxSeed);
   else if (name == "new-city") o.newCitySeconds = Unsigned("--new-city", *value, kMaxNewCitySeconds);
 }
 

@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "platform/window/saver_window.h"
-
-inline constexpr std::uint32_t kDefaultDelayUs = 40000;  // the program's 40 ms
-inline constexpr std::uint32_t kDefaultNewCitySeconds = 300;
+#include "saver/flight_settings.h"
 
 struct SaverOptions {
   enum class Action { run, help, version, error };

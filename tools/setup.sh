@@ -3,7 +3,7 @@
 # then configures and builds into build/. Safe to run again: an up-to-date
 # machine and build cost a few seconds. With --cross (./test) it also installs
 # what the arm64 check needs: Debian's cross compiler, the :arm64 libraries
-# and qemu-user.
+# and qemu-user; and Chromium, which the browser page's tests run it in.
 set -euo pipefail
 
 PACKAGES=(
@@ -15,6 +15,7 @@ PACKAGES=(
   xscreensaver weston qt6-wayland
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
   ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
+  emscripten  # builds the browser page, build/web/kortalwind.html
 )
 
 CROSS_PACKAGES=(
@@ -23,6 +24,8 @@ CROSS_PACKAGES=(
   libgtest-dev:arm64 libgmock-dev:arm64
   libavcodec-dev:arm64 libavformat-dev:arm64 libavutil-dev:arm64 libswscale-dev:arm64
 )
+
+TEST_PACKAGES=(chromium)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -58,6 +61,6 @@ install_missing "${PACKAGES[@]}"
 if [ "${1:-}" = --cross ]; then
   dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
   # The arm64 postinst of libgdk-pixbuf prints "Exec format error": harmless.
-  install_missing "${CROSS_PACKAGES[@]}"
+  install_missing "${CROSS_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 fi
 build build

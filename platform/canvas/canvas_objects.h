@@ -1,8 +1,11 @@
 #pragma once
 // Platform-internal to the canvas: the plain objects behind the drawing
 // handles where there is no toolkit (the browser's page). Pixels are 32-bit
-// words 0xffRRGGBB, as the desktop's surfaces hold them, so that the raster
-// layer writes the same words into both.
+// words whose bytes in memory are red, green, blue and alpha, as a canvas
+// takes them (0xffBBGGRR on the little-endian machines the page runs on:
+// WebAssembly is one), so the page hands its picture over as it is. The
+// raster layer only copies the words it is given, so it draws the desktop's
+// picture in either order.
 
 #include <cstdint>
 #include <optional>
@@ -16,11 +19,8 @@
 #include "platform/raster/deferred_surface.h"
 #include "platform/raster/raster_polygon.h"
 
-// The pixel word of a colour.
-inline std::uint32_t PixelOf(COLORREF color) {
-  return 0xff000000u | std::uint32_t(GetRValue(color)) << 16 | std::uint32_t(GetGValue(color)) << 8 |
-         GetBValue(color);
-}
+// The pixel word of a colour: a colour's own bytes are red, green, blue.
+inline std::uint32_t PixelOf(COLORREF color) { return 0xff000000u | (color & 0xffffffu); }
 
 struct BitmapObject {
   BitmapObject() = default;

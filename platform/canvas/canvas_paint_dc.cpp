@@ -16,15 +16,3 @@ const std::uint32_t* CanvasPaintDC::Pixels() {
   m_hDC->Resolve();
   return m_hDC->ownPixels.pixels.data();
 }
-
-bool CanvasPaintDC::CopyRgba(std::uint8_t* rgba) {
-  const std::uint32_t* pixels = Pixels();
-  if (!pixels || !rgba) return false;
-  for (const std::uint32_t pixel : m_hDC->ownPixels.pixels) {
-    *rgba++ = std::uint8_t(pixel >> 16);
-    *rgba++ = std::uint8_t(pixel >> 8);
-    *rgba++ = std::uint8_t(pixel);
-    *rgba++ = std::uint8_t(pixel >> 24);
-  }
-  return true;
-}

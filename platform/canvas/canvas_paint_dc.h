@@ -14,9 +14,7 @@ class CanvasPaintDC : public CDC {
   // draws nothing.
   CanvasPaintDC(int width, int height, double pixelRatio);
 
-  // The picture, 32-bit words 0xffRRGGBB row after row; null without a context.
+  // The picture row after row, each pixel's bytes red, green, blue, alpha,
+  // as a canvas takes them; null without a context.
   const std::uint32_t* Pixels();
-  // The picture as a canvas takes it: bytes red, green, blue, alpha, four
-  // for each pixel into rgba. False, with nothing written, without a context.
-  bool CopyRgba(std::uint8_t* rgba);
 };

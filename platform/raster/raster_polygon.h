@@ -42,7 +42,12 @@ struct RasterTarget {
 // The one run fill: count > 0 pixels from first on. The C library's
 // wide-character fill is its vectorised 32-bit fill; a plain loop stores one
 // pixel at a time, and for a few pixels a call costs more than the stores.
+// WebAssembly's C library fills one at a time: with 128-bit vectors the
+// compiler's own loop stores four, at half the paint's time.
 inline void FillRun(std::uint32_t* first, std::ptrdiff_t count, std::uint32_t color) {
+#if defined(__wasm_simd128__)
+  for (std::ptrdiff_t i = 0; i < count; ++i) first[i] = color;
+#else
   static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "runs are filled as wide characters");
   constexpr std::ptrdiff_t kStoredOneByOne = 8;
   if (count <= kStoredOneByOne) {
@@ -50,6 +55,7 @@ inline void FillRun(std::uint32_t* first, std::ptrdiff_t count, std::uint32_t co
   } else {
     std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(color), std::size_t(count));
   }
+#endif
 }
 
 // Fills the pixels whose centres lie inside the closed polygon, alternate

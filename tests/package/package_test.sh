@@ -43,6 +43,7 @@ usr/share/doc/kortalwind/changelog.gz
 usr/share/doc/kortalwind/copyright
 usr/share/icons/hicolor/16x16/apps/$app_id.png
 usr/share/icons/hicolor/32x32/apps/$app_id.png
+usr/share/kortalwind/kortalwind.html
 usr/share/lintian/overrides/kortalwind
 usr/share/man/man1/kortalwind-export.1.gz
 usr/share/man/man1/kortalwind.1.gz
@@ -64,6 +65,9 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/kortalwind" --version 2>&
 "$root/usr/bin/kortalwind-export" city >"$work/city.json" 2>"$work/city.err" || fail "kortalwind-export city: $(cat "$work/city.err")"
 "$build/bin/kortalwind-export" city | cmp -s - "$work/city.json" ||
   fail "the packaged kortalwind-export prints another city than the built one: $(head -c 300 "$work/city.json")"
+
+cmp -s "$build/web/kortalwind.html" "$root/usr/share/kortalwind/kortalwind.html" ||
+  fail "the packaged kortalwind.html is not the built one"
 
 desktop=$root/usr/share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop entry"

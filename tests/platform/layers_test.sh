@@ -12,13 +12,16 @@
 #     links nothing from a layer above LAYER;
 #   - platform/raster/ has no toolkit: it includes only the standard library,
 #     the compiler's processor intrinsics, base/ and itself, and links only kt_base;
-#   - the frame composition (render/frame_compose, road_grid, overlay_text),
-#     built for the browser too, sees of the platform only the device
-#     context's vocabulary and of render/ only itself;
+#   - the frame composition and paint (render/frame_compose, road_grid,
+#     overlay_text, frame_paint, back_buffer, frame_meter), built for the
+#     browser too, see of the platform only the device context's vocabulary
+#     and the clock, and of render/ only themselves;
 #   - platform/canvas/ (the draw layer's classes again, for the browser) has
 #     no toolkit: it includes only the standard library, base/, the raster
 #     layer, itself and the draw layer's plain headers it implements, and
 #     nothing else in platform/ includes it;
+#   - the browser page (web/) includes only what its build compiles, and
+#     nothing but its tests includes it;
 #   - the graph of modules (a header and its source as one) has no cycle;
 #   - Qt headers appear only in platform/, tools/, tests/ and bench/.
 #
@@ -39,7 +42,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # module -> module edges, as "FROM TO" lines.
 edges=$(grep -rHo --include='*.cpp' --include='*.h' -E '^#include "[a-z_]+/[a-z_/]+\.h"' \
-          app saver render platform scene pipeline res tools bench base |
+          app saver render platform scene pipeline res tools bench base web |
         sed -E 's/^([^:]+)\.(cpp|h):#include "(.+)\.h"$/\1 \3/' | awk '$1 != $2')
 
 for layer in "${layers[@]}"; do [ -d "platform/$layer" ] || fail "platform/$layer is missing"; done
@@ -69,13 +72,30 @@ while read -r from to; do
   fi
 done <<<"$edges"
 
-readonly composed="render/frame_compose render/road_grid render/overlay_text"
+composed="render/frame_compose render/road_grid render/overlay_text"
+readonly composed+=" render/frame_paint render/back_buffer render/frame_meter"
+vocabulary="platform/draw/dc platform/draw/pen platform/draw/brush platform/draw/bitmap"
+readonly vocabulary+=" platform/draw/gdi_types platform/core/tick_count"
 while read -r from to; do
   [[ " $composed " == *" $from "* ]] || continue
+  [[ " $vocabulary " == *" $to "* ]] && continue
   case $to in
-    platform/draw/dc | platform/draw/pen | platform/draw/brush | platform/draw/gdi_types) ;;
     platform/* | app/* | res/*) fail "$from includes $to: the frame is composed without windows or toolkit" ;;
     render/*) [[ " $composed " == *" $to "* ]] || fail "$from includes $to: the frame is composed without windows" ;;
+  esac
+done <<<"$edges"
+
+# What web/browser/CMakeLists.txt compiles besides scene/, pipeline/, the
+# raster layer and the canvas.
+readonly page_sees="$composed $vocabulary platform/core/command_line platform/core/quoted_text saver/flight_settings"
+while read -r from to; do
+  if [[ $from != web/* ]]; then
+    [[ $to == web/* ]] && fail "$from includes $to: nothing is built on the page"
+    continue
+  fi
+  case $to in
+    web/* | scene/* | pipeline/* | base/* | platform/raster/* | platform/canvas/*) ;;
+    *) [[ " $page_sees " == *" $to "* ]] || fail "$from includes $to: the page's build does not compile it" ;;
   esac
 done <<<"$edges"
 
@@ -96,7 +116,7 @@ canvas_includes=$(grep -rHE --include='*.cpp' --include='*.h' '^#include ' platf
 loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' | sed 's/^tsort: //' | sort -u)
 [ -z "$loops" ] || fail "include cycle among: $(echo $loops)"
 
-qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app saver render scene pipeline res base)
+qt=$(grep -rlE --include='*.cpp' --include='*.h' '^#include <Q[A-Za-z]+>' app saver render scene pipeline res base web)
 [ -z "$qt" ] || fail "Qt headers outside platform/, tools/, tests/ and bench/: $qt"
 
 # Link lines: what each library links directly.

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "platform/canvas/canvas_paint_dc.h"
 #include "platform/draw/bitmap.h"
@@ -34,6 +35,14 @@ std::map<std::string, std::vector<std::uint64_t>> DesktopFrames() {
   return frames;
 }
 
+// The canvas's words (bytes red, green, blue, alpha) as the desktop holds
+// its pixels, 0xffRRGGBB.
+std::vector<std::uint32_t> DesktopWords(const std::uint32_t* pixels, int count) {
+  std::vector<std::uint32_t> words(pixels, pixels + count);
+  for (std::uint32_t& w : words) w = (w & 0xff00ff00u) | ((w >> 16) & 0xffu) | ((w & 0xffu) << 16);
+  return words;
+}
+
 TEST(CanvasFrames, SamePixelsAsTheDesktop) {
   const auto desktop = DesktopFrames();
   ASSERT_FALSE(desktop.empty()) << "no desktop frames: KT_CANVAS_FRAMES names the folder kt_canvas_desktop_frames wrote";
@@ -51,9 +60,10 @@ TEST(CanvasFrames, SamePixelsAsTheDesktop) {
     const auto expected = desktop.find(name);
     ASSERT_NE(expected, desktop.end());
     ASSERT_EQ(expected->second.size(), std::size_t(c.height));
-    const std::uint32_t* pixels = screen.Pixels();
+    const std::vector<std::uint32_t> pixels = DesktopWords(screen.Pixels(), c.width * c.height);
     for (int y = 0; y < c.height; ++y)
-      ASSERT_EQ(frame_cases::RowHash(pixels + std::ptrdiff_t(y) * c.width, c.width), expected->second[std::size_t(y)])
+      ASSERT_EQ(frame_cases::RowHash(&pixels[std::size_t(y) * std::size_t(c.width)], c.width),
+                expected->second[std::size_t(y)])
           << "first row that differs: " << y;
   }
   ResetBackBuffer();
