@@ -51,7 +51,9 @@ for ratio in 1.5 2 1; do
   for tick in "${kTicks[@]}"; do
     [ "$ratio" = 1 ] && [ "$tick" != "${kTicks[1]}" ] && continue  # at 1 only for the README's picture
     set_tick "$tick"
-    kt_wait_for shows_export $ratio $tick >/dev/null ||
+    # Each try is a screenshot, an export and two conversions: a loaded
+    # machine gets few of them into the harness's usual 10 s.
+    kt_deadline=30 kt_wait_for shows_export $ratio $tick >/dev/null ||
       kt_fail "at ratio $ratio, tick $tick the picture ($area) is not the exporter's: $kt_differing pixels differ"
     # The picture fills the render window, which is as wide as the frame.
     width=$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')
