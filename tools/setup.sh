@@ -44,16 +44,17 @@ install_missing() {
   fi
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...] [--target TARGET...]
 # Unity builds compile each folder in a few large units: the Qt headers are
 # read a few times instead of once per file, which halves the build. Line
 # tables are all the debug information a profile or a backtrace needs, and
 # take a fifth off the compile; the code is the same as with full -g.
 build() {
-  local dir=$1; shift
+  local dir=$1 options=(); shift
+  while (($# > 0)) && [ "$1" != --target ]; do options+=("$1"); shift; done
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "${options[@]}" >/dev/null
+  cmake --build "$dir" -j"$(nproc)" "$@"
 }
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
