@@ -24,7 +24,8 @@ start=$(date +%s)
 # multiply and add are fused at any level (-ffp-contract=off).
 cmake -S "$source_dir" -B "$cross" --toolchain "$source_dir/cmake/aarch64-toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-  -DKT_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$work/configure.log" 2>&1 ||
+  -DKT_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+  -DKT_GLYPH_TABLE_FROM="$native/generated/surface_glyph_table.cpp" >"$work/configure.log" 2>&1 ||
   fail "configure: $(cat "$work/configure.log")"
 # What the package holds, and the test programs run below; nothing else.
 # The raster layer's own tests, and the window-free surface tests of the
