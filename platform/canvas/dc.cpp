@@ -108,14 +108,9 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   BitmapObject* write = m_hDC->Target();
   if (!read || !write) return false;
   m_hDC->Resolve();  // the copy lands over what was drawn before it
-  // Clip to the source pixels that exist, then to the destination, moving the
-  // other rectangle along so that pixel (xSrc, ySrc) still lands on (x, y).
-  const std::int64_t dx = std::int64_t(x) - xSrc;
-  const std::int64_t dy = std::int64_t(y) - ySrc;
-  Span area = Intersect({xSrc, ySrc, std::int64_t(xSrc) + width, std::int64_t(ySrc) + height}, PixelSpan(*read));
-  const Span to = Intersect({area.left + dx, area.top + dy, area.right + dx, area.bottom + dy}, PixelSpan(*write));
+  const auto [dx, dy, to] = ClipBlockCopy(x, y, width, height, xSrc, ySrc, PixelSpan(*read), PixelSpan(*write));
   if (to.Empty()) return true;
-  area = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
+  const Span area = Moved(to, -dx, -dy);
   // What the source keeps is written straight into this surface; it stays
   // kept, for whatever reads the source next.
   if (&from != m_hDC && !from.kept->Empty()) {

@@ -176,16 +176,10 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
   const QImage* pixels = from.SourceImage();
   QPainter* painter = m_hDC->Painter();
   if (!pixels || !painter) return false;
-  // Clip to the source pixels that exist, then to the destination, moving the
-  // other rectangle along so that pixel (xSrc, ySrc) still lands on (x, y).
-  const std::int64_t dx = std::int64_t(x) - xSrc;
-  const std::int64_t dy = std::int64_t(y) - ySrc;
-  Span read = Intersect({xSrc, ySrc, std::int64_t(xSrc) + width, std::int64_t(ySrc) + height},
-                        {0, 0, pixels->width(), pixels->height()});
-  const Span to = Intersect({read.left + dx, read.top + dy, read.right + dx, read.bottom + dy},
-                            DeviceSpan(*m_hDC));
+  const auto [dx, dy, to] =
+      ClipBlockCopy(x, y, width, height, xSrc, ySrc, {0, 0, pixels->width(), pixels->height()}, DeviceSpan(*m_hDC));
   if (to.Empty()) return true;
-  read = {to.left - dx, to.top - dy, to.right - dx, to.bottom - dy};
+  const Span read = Moved(to, -dx, -dy);
 
   PixelRows rows;
   QPoint offset;
