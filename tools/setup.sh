@@ -7,7 +7,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config lld
+  build-essential cmake ninja-build pkg-config lld
   qt6-base-dev libglib2.0-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick locales
@@ -44,6 +44,14 @@ install_missing() {
   fi
 }
 
+# new_build_generator DIR: "-G Ninja" for a folder not configured yet.
+# Ninja runs the same compiles as make with a tenth less processor time
+# (no make or cmake process per target to check what is out of date); a
+# folder made before keeps the generator it has.
+new_build_generator() {
+  [ -f "$1/CMakeCache.txt" ] || echo "-G Ninja"
+}
+
 # build DIR [cmake options...] [--target TARGET...]
 # Unity builds compile each folder in a few large units: the Qt headers are
 # read a few times instead of once per file, which halves the build. Line
@@ -52,7 +60,7 @@ install_missing() {
 build() {
   local dir=$1 options=(); shift
   while (($# > 0)) && [ "$1" != --target ]; do options+=("$1"); shift; done
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
+  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "${options[@]}" >/dev/null
   cmake --build "$dir" -j"$(nproc)" "$@"
 }

@@ -22,7 +22,9 @@ start=$(date +%s)
 # The package is made of what the build below made: cpack builds nothing more.
 # -O1 compiles in less time than -O2 and computes the same numbers: no
 # multiply and add are fused at any level (-ffp-contract=off).
-cmake -S "$source_dir" -B "$cross" --toolchain "$source_dir/cmake/aarch64-toolchain.cmake" \
+generator=(-G Ninja)  # as in tools/setup.sh: a folder made before keeps its own
+[ ! -f "$cross/CMakeCache.txt" ] || generator=()
+cmake -S "$source_dir" -B "$cross" "${generator[@]}" --toolchain "$source_dir/cmake/aarch64-toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DKT_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   -DKT_GLYPH_TABLE_FROM="$native/generated/surface_glyph_table.cpp" >"$work/configure.log" 2>&1 ||
