@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <optional>
@@ -20,7 +21,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Start-up and the first city, with room to spare, before the clocks are read.
+// Start-up and the first city, with room to spare, before the clocks are
+// read; a shorter measured stretch warms up for no longer than it measures.
 constexpr auto kWarmUp = std::chrono::milliseconds(1500);
 constexpr const char* kSize = "1920x1080";
 constexpr int kUtimeField = 14;  // of /proc/PID/stat, counted from 1; stime follows
@@ -71,7 +73,7 @@ std::optional<double> ProcessorSeconds(pid_t pid) {
 std::optional<double> ShareOf(const std::vector<std::string>& args, double seconds) {
   const pid_t pid = Spawn(args);
   if (pid < 0) return std::nullopt;
-  std::this_thread::sleep_for(kWarmUp);
+  std::this_thread::sleep_for(std::min<std::chrono::duration<double>>(kWarmUp, std::chrono::duration<double>(seconds)));
   const std::optional<double> cpuStart = ProcessorSeconds(pid);
   const auto wallStart = Clock::now();
   std::this_thread::sleep_for(std::chrono::duration<double>(seconds));

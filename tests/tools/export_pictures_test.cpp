@@ -322,7 +322,7 @@ TEST_F(ExportPictures, AFailedSequenceTakesAwayWhatItWroteAndOnlyThat) {
 }
 
 TEST_F(ExportPictures, MemoryRunningOutPartWayIsStatusOneWithNothingLeft) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(KT_SANITIZE)
   GTEST_SKIP() << "the address sanitizer's shadow memory needs an unlimited address space";
 #endif
   // Room for the 256 MiB picture beside the program's own 220 MiB or so, not
