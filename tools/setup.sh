@@ -16,7 +16,7 @@ PACKAGES=(
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
   ffmpeg  # ffprobe and ffmpeg judge the exporter's videos in the tests
   emscripten  # builds the browser page, build/web/kortalwind.html
-  clang libclang-rt-14-dev  # ./test's sanitizer build: compiles in two thirds of GCC's time
+  clang libclang-rt-14-dev  # the compiler, and the runtimes of ./test's sanitizers
 )
 
 CROSS_PACKAGES=(
@@ -58,10 +58,14 @@ new_build_generator() {
 # read a few times instead of once per file, which halves the build. Line
 # tables are all the debug information a profile or a backtrace needs, and
 # take a fifth off the compile; the code is the same as with full -g.
+#
+# clang compiles this tree in five sixths of GCC's time (two thirds with the
+# sanitizers) and the programs draw the same bytes as fast; GCC builds the
+# arm64 programs, which are compared with these byte for byte.
 build() {
   local dir=$1 options=(); shift
   while (($# > 0)) && [ "$1" != --target ]; do options+=("$1"); shift; done
-  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
+  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "${options[@]}" >/dev/null
   cmake --build "$dir" -j"$(nproc)" "$@"
 }
