@@ -2,7 +2,8 @@
 # Starts two copies of kortalwind side by side: the camera is a function of
 # the clock, so both fly the same path over the same first city. After a
 # click in one, the two pictures differ far more than their step jitter.
-# One is then closed as a window manager closes it, the other from its menu.
+# Beside a busy process, one gives way and still flies. One is then closed
+# as a window manager closes it, the other from its menu.
 #   window_test.sh PROGRAM CLOSE_WINDOW_TOOL
 set -uo pipefail
 source "$(dirname "$0")/../harness.sh"
@@ -48,6 +49,21 @@ xdotool mousemove 320 300 click 1
 far_apart() { shoot; ((d > threshold)); }
 kt_wait_for far_apart || kt_fail "the click did not change the city (difference ${d}, jitter ${jitter})"
 
+# Beside a busy process on its processor, the first copy gives way and still
+# flies: its loop never blocks, but lets whatever else is ready run first.
+# (Sharing alike, each would take half.)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+taskset -pc 0 $a >/dev/null || kt_fail "could not keep the first copy to processor 0"
+taskset -c 0 yes >/dev/null & busy=$!; kt_pids+=("$busy")
+program_from=$(cpu_ticks $a) busy_from=$(cpu_ticks $busy)
+busy_for_a_second() { (($(cpu_ticks $busy) - busy_from >= 100)); }
+kt_wait_for busy_for_a_second || kt_fail "the busy process never got a second of processor time"
+program_took=$(($(cpu_ticks $a) - program_from)) busy_took=$(($(cpu_ticks $busy) - busy_from))
+((program_took * 2 < busy_took)) ||
+  kt_fail "beside a busy process the program took $program_took ticks to its $busy_took: it does not give way"
+kt_wait_change $kPictureA || kt_fail "beside a busy process the picture stood still"
+kill $busy
+
 # The first copy is closed as a window manager's close button does it, the
 # second through File > Exit from the keyboard; each must end with status 0.
 "$close_window" "$wa" || kt_fail "could not ask the first window to close"
@@ -55,4 +71,4 @@ kt_focus "$wb"
 kt_menu $b f x || kt_fail "Alt+F opened no menu in the second copy"
 kt_expect_exit $a 0 "the close button"
 kt_expect_exit $b 0 "File > Exit"
-echo "ok: colours seen (${seen# }), jitter $jitter, after click $d"
+echo "ok: colours seen (${seen# }), jitter $jitter, after click $d, beside a busy process $program_took ticks to its $busy_took"
