@@ -65,8 +65,9 @@ new_build_generator() {
 build() {
   local dir=$1 options=(); shift
   while (($# > 0)) && [ "$1" != --target ]; do options+=("$1"); shift; done
-  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "${options[@]}" >/dev/null
+  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+    "${options[@]}" >/dev/null
   cmake --build "$dir" -j"$(nproc)" "$@"
 }
 
