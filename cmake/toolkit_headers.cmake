@@ -1,7 +1,7 @@
 # The toolkit's headers, compiled once and shared by the targets that use
 # them most, each of which would otherwise parse them again (about a tenth
 # of a full build).
-file(WRITE ${CMAKE_BINARY_DIR}/kt_qt_headers.cpp "")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/kt_qt_headers.cpp CONTENT "")
 add_library(kt_qt_headers OBJECT ${CMAKE_BINARY_DIR}/kt_qt_headers.cpp)
 target_link_libraries(kt_qt_headers PRIVATE Qt6::Widgets)
 target_precompile_headers(kt_qt_headers PRIVATE <QtWidgets/QApplication> <QtWidgets/QWidget>

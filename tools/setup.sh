@@ -32,11 +32,19 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# install_missing PACKAGE...
+# install_missing PACKAGE... (NAME, or NAME:ARCH for another architecture's)
 install_missing() {
-  local missing=()
+  local native name arch status missing=() p
+  local -A installed=()
+  # One query for them all: one a package took seconds.
+  native=$(dpkg --print-architecture)
+  while read -r status name arch; do
+    [ "$status" = ii ] || continue
+    installed[$name:$arch]=1
+    if [[ $arch == "$native" || $arch == all ]]; then installed[$name]=1; fi
+  done < <(dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Architecture}\n' "$@" 2>/dev/null)
   for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    [ -n "${installed[$p]:-}" ] || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The harness the other scripts stand on, each case in a script of its own
-# under a locale with a decimal comma: a picture that cannot be compared fails
-# the test with the reason (it must not pass as unchanged), large pixel counts
-# are read whole, a wait ends at its deadline, and cleanup kills a program
-# that ignores the request to end. Run on an X server (tests/on_xvfb.sh).
+# under a locale with a decimal comma: screenshots hold the screen's pixels,
+# a picture that cannot be compared fails the test with the reason (it must
+# not pass as unchanged), large pixel counts are read whole, a wait ends at
+# its deadline, and cleanup kills a program that ignores the request to end.
+# Run on an X server (tests/on_xvfb.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness.sh"
@@ -23,11 +24,33 @@ run_case() {
   status=$?
 }
 
-convert -size 1280x1000 xc:red "$kt_work/red.png" && convert -size 1280x1000 xc:blue "$kt_work/blue.png" ||
-  kt_fail "convert made no pictures"
+convert -size 1280x1000 xc:red "$kt_work/red.png" && convert -size 1280x1000 xc:blue "$kt_work/blue.png" &&
+  convert -size 30x10 xc:'#808080' "$kt_work/grey.png" && convert -size 30x10 xc:'#858080' "$kt_work/grey5.png" &&
+  convert -size 30x10 xc:'#808086' "$kt_work/grey6.png" || kt_fail "convert made no pictures"
+# 2 % of 255 is 5.1: a channel 5 apart is alike, one 6 apart is not.
 run_case "kt_differ $kt_work/red.png $kt_work/blue.png; echo \$kt_differing
-          kt_differ $kt_work/red.png $kt_work/red.png 2%; echo \$kt_differing"
-[ $status -eq 0 ] && [ "$out" = $'1280000\n0' ] || kt_fail "pixel counts: status $status, '$out'"
+          kt_differ $kt_work/red.png $kt_work/red.png 2%; echo \$kt_differing
+          kt_differ $kt_work/grey.png $kt_work/grey5.png 2%; echo \$kt_differing
+          kt_differ $kt_work/grey.png $kt_work/grey6.png 2%; echo \$kt_differing
+          kt_differ $kt_work/grey.png $kt_work/grey5.png; echo \$kt_differing"
+[ $status -eq 0 ] && [ "$out" = $'1280000\n0\n0\n300\n300' ] || kt_fail "pixel counts: status $status, '$out'"
+
+# Shots against ImageMagick's of the same parts of a screen of noise: the
+# same pixels, whole or in part, and a part one pixel aside differs.
+# (display sets the root window's background and says 1 even so: the last
+# check tells whether the noise is there.)
+convert -size 97x61 xc: +noise Random "$kt_work/noise.png" || kt_fail "convert made no noise"
+display -window root "$kt_work/noise.png"
+for part in "" 300x200+17+9 50x40+600+450; do
+  kt_shot "$kt_work/ours.png" $part
+  import -window root ${part:+-crop $part} +repage "$kt_work/theirs.png"
+  kt_differ "$kt_work/ours.png" "$kt_work/theirs.png"
+  ((kt_differing == 0)) || kt_fail "a shot of '$part' differs from ImageMagick's in $kt_differing pixels"
+done
+import -window root -crop 300x200+18+9 +repage "$kt_work/aside.png"
+kt_shot "$kt_work/ours.png" 300x200+17+9
+kt_differ "$kt_work/ours.png" "$kt_work/aside.png"
+((kt_differing > 0)) || kt_fail "a shot is the same as one a pixel aside (or the noise is not on the screen)"
 
 run_case "kt_looks_as $kt_work/missing.png 10x10+0+0; echo went on"
 [ $status -eq 1 ] && [[ $out == *"FAIL: cannot compare"*"missing.png"* ]] && [[ $out != *"went on"* ]] ||
@@ -43,4 +66,4 @@ deaf=${out##*$'\n'} left=no
 if [[ $deaf =~ ^[0-9]+$ ]] && ! kt_ended "$deaf"; then kill -KILL "$deaf"; left=yes; fi
 [ $status -eq 0 ] && [ $left = no ] ||
   kt_fail "cleanup with a program that ignores SIGTERM: status $status, left running: $left, '$out'"
-echo "ok: pixel counts, a missing picture fails, waits end under a decimal comma, cleanup kills at the deadline"
+echo "ok: pixel counts, shots as ImageMagick takes them, a missing picture fails, waits end under a decimal comma, cleanup kills at the deadline"
