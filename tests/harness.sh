@@ -136,8 +136,11 @@ kt_expect_exit() {
 # (tests/support/screen_pixels.cpp); run by hand, the one in build/.
 kt_screen_pixels=${KT_SCREEN_PIXELS:-$(dirname "${BASH_SOURCE[0]}")/../build/tests/kt_screen_pixels}
 
-# kt_shot FILE [WxH+X+Y]: the screen, or a part of it, as PNG.
-kt_shot() { "$kt_screen_pixels" shot "$1" ${2:+"$2"}; }
+# kt_shot FILE [WxH+X+Y [FILE WxH+X+Y]...]: the screen, or parts of it as
+# they were at one moment, as PNG.
+kt_shot() { "$kt_screen_pixels" shot "$@"; }
+# kt_colours FILE: each colour in the picture, as #RRGGBB, one a line.
+kt_colours() { "$kt_screen_pixels" colours "$1"; }
 # kt_wl_shot FILE: a Wayland compositor's whole output, through
 # weston-screenshooter, which names its file itself.
 kt_wl_shot() {
@@ -188,7 +191,7 @@ readonly kt_ground_colour='#004000' kt_road_colour='#404040'
 # has_colours FILE COLOUR...: every colour (#RRGGBB) is somewhere in the picture.
 kt_has_colours() {
   local colours colour
-  colours=$(convert "$1" -unique-colors txt:- 2>/dev/null) || return 1
+  colours=$(kt_colours "$1" 2>/dev/null) || return 1
   shift
   for colour; do grep -qi "$colour" <<<"$colours" || return 1; done
 }

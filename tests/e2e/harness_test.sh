@@ -36,10 +36,11 @@ run_case "kt_differ $kt_work/red.png $kt_work/blue.png; echo \$kt_differing
 [ $status -eq 0 ] && [ "$out" = $'1280000\n0\n0\n300\n300' ] || kt_fail "pixel counts: status $status, '$out'"
 
 # Shots against ImageMagick's of the same parts of a screen of noise: the
-# same pixels, whole or in part, and a part one pixel aside differs.
+# same pixels, whole, in part or in two parts, the same colours, and a part
+# one pixel aside differs.
 # (display sets the root window's background and says 1 even so: the last
 # check tells whether the noise is there.)
-convert -size 97x61 xc: +noise Random "$kt_work/noise.png" || kt_fail "convert made no noise"
+convert -size 97x61 xc: +noise Random -depth 8 "$kt_work/noise.png" || kt_fail "convert made no noise"
 display -window root "$kt_work/noise.png"
 for part in "" 300x200+17+9 50x40+600+450; do
   kt_shot "$kt_work/ours.png" $part
@@ -47,6 +48,15 @@ for part in "" 300x200+17+9 50x40+600+450; do
   kt_differ "$kt_work/ours.png" "$kt_work/theirs.png"
   ((kt_differing == 0)) || kt_fail "a shot of '$part' differs from ImageMagick's in $kt_differing pixels"
 done
+kt_shot "$kt_work/one.png" 300x200+17+9 "$kt_work/two.png" 50x40+600+450
+for shot in one:300x200+17+9 two:50x40+600+450; do
+  import -window root -crop "${shot#*:}" +repage "$kt_work/theirs.png"
+  kt_differ "$kt_work/${shot%%:*}.png" "$kt_work/theirs.png"
+  ((kt_differing == 0)) || kt_fail "part ${shot#*:} of a shot of two differs from ImageMagick's in $kt_differing pixels"
+done
+theirs=$(convert "$kt_work/noise.png" -unique-colors txt:- | grep -o '#[0-9A-F]\{6\}' | LC_ALL=C sort)
+[ -n "$theirs" ] && [ "$(kt_colours "$kt_work/noise.png")" = "$theirs" ] ||
+  kt_fail "the colours of a picture are not those ImageMagick finds"
 import -window root -crop 300x200+18+9 +repage "$kt_work/aside.png"
 kt_shot "$kt_work/ours.png" 300x200+17+9
 kt_differ "$kt_work/ours.png" "$kt_work/aside.png"

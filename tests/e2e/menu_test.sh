@@ -32,9 +32,7 @@ kt_wait_change $kBeside || kt_fail "the picture stands still after the menu clos
 xdotool key Escape  # out of the menu bar too
 
 apart() {  # sets d: how many pixels the two copies' pictures differ by now
-  kt_shot "$kt_work/both.png"
-  convert "$kt_work/both.png" -crop $kPictureA +repage "$kt_work/pa.png"
-  convert "$kt_work/both.png" -crop $kPictureB +repage "$kt_work/pb.png"
+  kt_shot "$kt_work/pa.png" $kPictureA "$kt_work/pb.png" $kPictureB
   kt_differ "$kt_work/pa.png" "$kt_work/pb.png" 2%; d=$kt_differing
 }
 jitter=0

@@ -19,9 +19,7 @@ wb=$(kt_wait_window $b '^Untitled - korTalwind$') || kt_fail "second window neve
 kt_wait_change $kPictureA && kt_wait_change $kPictureB || kt_fail "the two pictures do not both fly"
 
 shoot() {  # sets d: how far the two pictures differ now
-  kt_shot "$kt_work/shot.png"
-  convert "$kt_work/shot.png" -crop $kPictureA +repage "$kt_work/a.png"
-  convert "$kt_work/shot.png" -crop $kPictureB +repage "$kt_work/b.png"
+  kt_shot "$kt_work/a.png" $kPictureA "$kt_work/b.png" $kPictureB "$kt_work/first.png" 640x480+0+0
   kt_differ "$kt_work/a.png" "$kt_work/b.png" 2%; d=$kt_differing
 }
 
@@ -34,7 +32,7 @@ jitter=0
 all_colours_seen() {  # one more shot: the largest difference so far and the colours seen
   shoot
   ((d > jitter)) && jitter=$d
-  convert "$kt_work/shot.png" -crop 640x480+0+0 +repage -format %c histogram:info:- >"$kt_work/hist.txt"
+  kt_colours "$kt_work/first.png" >"$kt_work/hist.txt"
   local name missing=1
   for name in "${!wanted[@]}"; do
     grep -qiE "${wanted[$name]}" "$kt_work/hist.txt" && [[ " $seen " != *" $name "* ]] && seen="$seen $name"

@@ -35,7 +35,7 @@ for size in 640x480 333x201; do
   shows $size $tick
   kt_wait_looks "$kt_work/exported-below.png" "$below" || kt_fail "at $size without --fps the picture below the line differs"
   kt_shot "$kt_work/line.png" "${w}x${kLineHeight}+0+0"
-  convert "$kt_work/line.png" -format %c histogram:info:- | grep -qi "$kYellow" && kt_fail "the line shows without --fps"
+  kt_colours "$kt_work/line.png" | grep -qi "$kYellow" && kt_fail "the line shows without --fps"
   stop_saver
 done
 # At a device pixel ratio the window draws at the screen's own pixels: a

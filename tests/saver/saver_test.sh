@@ -19,7 +19,7 @@ readonly kCityColours='#004000|#404040|#600000|#BEBEBE|#D2D2D2|#969696|#787878|#
 # filled WxH+X+Y: that part of the screen shows nothing but the city.
 filled() {
   kt_shot "$kt_work/part.png" "$1"
-  ! convert "$kt_work/part.png" -format %c histogram:info:- | grep -viqE "$kCityColours"
+  ! kt_colours "$kt_work/part.png" | grep -viqE "$kCityColours"
 }
 no_x_errors() { ! grep -E 'XCB error|X Error|BadWindow|BadDrawable' "$kt_work/program.log"; }
 

@@ -2,13 +2,16 @@
 // program: a wait polls the screen several times a second, and each poll
 // is two of these runs.
 //
-//   kt_screen_pixels shot FILE [WxH+X+Y]   the X screen, or a part of it, as PNG
+//   kt_screen_pixels shot FILE [WxH+X+Y [FILE WxH+X+Y]...]
+//       the X screen, or parts of it seen at the same moment, as PNG
 //   kt_screen_pixels differ A B [FUZZ%]    how many pixels differ, on stdout
+//   kt_screen_pixels colours FILE          each colour in it, as #RRGGBB
 //
 // differ counts a pixel when one of its red, green and blue values differs
 // by more than FUZZ percent of the full scale (0 % by default), and exits 0
 // when none does, 1 when some do, and 2 when the pictures cannot be compared.
 // The toolkit's headers first: Xlib's macros (Status, Bool) would break them.
+#include <QtCore/QRect>
 #include <QtGui/QImage>
 
 #include <X11/Xlib.h>
@@ -20,7 +23,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,15 +40,12 @@ int Fail(const std::string& why) {
   return kBadUse;
 }
 
-struct Area {
-  int width = 0, height = 0, x = 0, y = 0;
-};
-
-bool ParseArea(const std::string& text, Area& area) {
+// WxH+X+Y, as X geometry writes a part of the screen.
+bool ParseArea(const std::string& text, QRect& area) {
   std::smatch m;
-  if (!std::regex_match(text, m, std::regex(R"((\d+)x(\d+)\+(\d+)\+(\d+))"))) return false;
-  area = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
-  return area.width > 0 && area.height > 0;
+  if (!std::regex_match(text, m, std::regex(R"((\d{1,5})x(\d{1,5})\+(\d{1,5})\+(\d{1,5}))"))) return false;
+  area = QRect(std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[1]), std::stoi(m[2]));
+  return !area.isEmpty();
 }
 
 // Where a visual keeps one channel of a pixel, to scale it to 8 bits.
@@ -77,25 +80,49 @@ QImage ToPicture(XImage& grabbed) {
   return picture;
 }
 
-int Shot(const char* file, const char* area_text) {
+// The screen's parts as pictures, from one grab: the parts show the same
+// moment. Each part is cropped to the screen.
+int Shot(const std::vector<std::pair<std::string, std::string>>& parts) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return Fail("cannot open the display");
   const Window root = DefaultRootWindow(display);
   XWindowAttributes root_attributes;
   XGetWindowAttributes(display, root, &root_attributes);
-  Area area{root_attributes.width, root_attributes.height, 0, 0};
-  if (area_text != nullptr && !ParseArea(area_text, area)) return Fail(std::string("not WxH+X+Y: ") + area_text);
-  // As a crop of the screen: the part that lies on it.
-  area.width = std::min(area.width, root_attributes.width - area.x);
-  area.height = std::min(area.height, root_attributes.height - area.y);
-  if (area.width <= 0 || area.height <= 0) return Fail("the area lies off the screen");
-  XImage* grabbed = XGetImage(display, root, area.x, area.y, unsigned(area.width), unsigned(area.height),
+  const QRect screen(0, 0, root_attributes.width, root_attributes.height);
+  std::vector<QRect> rects;
+  QRect grab;
+  for (const auto& [file, area_text] : parts) {
+    QRect area = screen;
+    if (!area_text.empty() && !ParseArea(area_text, area)) return Fail("not WxH+X+Y: " + area_text);
+    rects.push_back(area & screen);
+    if (rects.back().isEmpty()) return Fail("the area lies off the screen: " + area_text);
+    grab |= rects.back();
+  }
+  XImage* grabbed = XGetImage(display, root, grab.x(), grab.y(), unsigned(grab.width()), unsigned(grab.height()),
                               AllPlanes, ZPixmap);
   if (grabbed == nullptr) return Fail("cannot read the screen");
-  const bool saved = ToPicture(*grabbed).save(file, "PNG", kFastPngQuality);
+  const QImage picture = ToPicture(*grabbed);
+  int status = 0;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const QRect part = rects[i].translated(-grab.topLeft());
+    const QImage shown = part == picture.rect() ? picture : picture.copy(part);
+    if (!shown.save(parts[i].first.c_str(), "PNG", kFastPngQuality)) status = Fail("cannot write " + parts[i].first);
+  }
   XDestroyImage(grabbed);
   XCloseDisplay(display);
-  if (!saved) return Fail(std::string("cannot write ") + file);
+  return status;
+}
+
+// Every colour in the picture once, as #RRGGBB, in order.
+int Colours(const char* file) {
+  const QImage picture = QImage(file).convertToFormat(QImage::Format_RGB32);
+  if (picture.isNull()) return Fail(std::string("cannot read ") + file);
+  std::set<QRgb> colours;
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    colours.insert(row, row + picture.width());
+  }
+  for (const QRgb colour : colours) std::printf("#%06X\n", colour & 0xffffffu);
   return 0;
 }
 
@@ -133,9 +160,15 @@ int Differ(const char* a_file, const char* b_file, const char* fuzz_text) {
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  if (command == "shot" && (argc == 3 || argc == 4)) return Shot(argv[2], argc == 4 ? argv[3] : nullptr);
+  if (command == "shot" && (argc == 3 || argc % 2 == 0)) {
+    std::vector<std::pair<std::string, std::string>> parts;
+    for (int i = 2; i < argc; i += 2) parts.emplace_back(argv[i], i + 1 < argc ? argv[i + 1] : "");
+    return Shot(parts);
+  }
   if (command == "differ" && (argc == 4 || argc == 5)) return Differ(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
-  std::fprintf(stderr, "usage: kt_screen_pixels shot FILE [WxH+X+Y]\n"
-                       "       kt_screen_pixels differ A B [FUZZ%%]\n");
+  if (command == "colours" && argc == 3) return Colours(argv[2]);
+  std::fprintf(stderr, "usage: kt_screen_pixels shot FILE [WxH+X+Y [FILE WxH+X+Y]...]\n"
+                       "       kt_screen_pixels differ A B [FUZZ%%]\n"
+                       "       kt_screen_pixels colours FILE\n");
   return kBadUse;
 }
