@@ -81,8 +81,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${KT_PACKAGE_REVISION})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KT_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Depends comes from the libraries the programs link, through dpkg-shlibdeps.
+# Depends comes from the libraries the programs link, through dpkg-shlibdeps,
+# and names the video libraries kortalwind-export loads when it records.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KT_VIDEO_PACKAGES}")
 # The saver runs on its own too; xscreensaver is what starts it when the screen idles.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "endless animated flight over a random city")

@@ -1,14 +1,5 @@
 #include "tools/video_recorder.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/dict.h>
-#include <libavutil/error.h>
-#include <libavutil/log.h>
-#include <libswscale/swscale.h>
-}
-
 #include <cctype>
 #include <cstdarg>
 #include <utility>
@@ -17,6 +8,7 @@ extern "C" {
 #include "platform/core/replacing_file.h"
 #include "tools/export_args.h"
 #include "tools/interrupt_watch.h"
+#include "tools/libav.h"
 
 namespace {
 
@@ -52,7 +44,7 @@ void KeepLibraryErrors(void* context, int level, const char* format, va_list arg
   if (level > AV_LOG_ERROR) return;
   char line[256];
   int printPrefix = 0;  // no "[libx264 @ 0x...]"
-  av_log_format_line2(context, level, format, args, line, sizeof line, &printPrefix);
+  Libav().av_log_format_line2(context, level, format, args, line, sizeof line, &printPrefix);
   std::string text(line);
   while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
   const std::lock_guard lock(logMutex);
@@ -74,13 +66,13 @@ std::string TakeLibraryError() {
 }
 
 struct DictionaryFreer {
-  void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
+  void operator()(AVDictionary* dictionary) const { Libav().av_dict_free(&dictionary); }
 };
 
 // Options as a dictionary the library takes; what it leaves in it was not known.
 std::unique_ptr<AVDictionary, DictionaryFreer> Options(const char* text) {
   AVDictionary* options = nullptr;
-  av_dict_parse_string(&options, text, "=", ":", 0);
+  Libav().av_dict_parse_string(&options, text, "=", ":", 0);
   return std::unique_ptr<AVDictionary, DictionaryFreer>(options);
 }
 
@@ -90,21 +82,21 @@ std::unique_ptr<AVDictionary, DictionaryFreer> Options(const char* text) {
 struct VideoRecorder::Contexts {
   struct FormatCloser {
     void operator()(AVFormatContext* format) const {
-      if (format->pb) avio_closep(&format->pb);
-      avformat_free_context(format);
+      if (format->pb) Libav().avio_closep(&format->pb);
+      Libav().avformat_free_context(format);
     }
   };
   struct CodecFreer {
-    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
+    void operator()(AVCodecContext* codec) const { Libav().avcodec_free_context(&codec); }
   };
   struct ScalerFreer {
-    void operator()(SwsContext* scaler) const { sws_freeContext(scaler); }
+    void operator()(SwsContext* scaler) const { Libav().sws_freeContext(scaler); }
   };
   struct FrameFreer {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+    void operator()(AVFrame* frame) const { Libav().av_frame_free(&frame); }
   };
   struct PacketFreer {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+    void operator()(AVPacket* packet) const { Libav().av_packet_free(&packet); }
   };
 
   ReplacingFile file;
@@ -118,10 +110,11 @@ struct VideoRecorder::Contexts {
 
 VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& settings, InterruptWatch& interrupt)
     : target_(target), av_(std::make_unique<Contexts>()) {
-  av_log_set_callback(KeepLibraryErrors);
+  if (const std::string& problem = LoadLibav(); !problem.empty()) Fail(problem, 0);
+  Libav().av_log_set_callback(KeepLibraryErrors);
   TakeLibraryError();
   const Encoding encoding = EncodingOf(settings.format);
-  const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
+  const AVCodec* encoder = Libav().avcodec_find_encoder_by_name(encoding.encoder);
   if (!encoder) Fail(std::string("this system's libavcodec has no ") + encoding.encoder + " encoder", 0);
   {
     const InterruptWatch::Held held;  // no signal between making the file and noting it
@@ -130,12 +123,12 @@ VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& set
   }
 
   AVFormatContext* format = nullptr;
-  if (const int error = avformat_alloc_output_context2(&format, nullptr, encoding.muxer, nullptr); error < 0) {
+  if (const int error = Libav().avformat_alloc_output_context2(&format, nullptr, encoding.muxer, nullptr); error < 0) {
     Fail("no container", error);
   }
   av_->format.reset(format);
 
-  av_->codec.reset(avcodec_alloc_context3(encoder));
+  av_->codec.reset(Libav().avcodec_alloc_context3(encoder));
   AVCodecContext* codec = av_->codec.get();
   if (!codec) Fail("no encoder", AVERROR(ENOMEM));
   codec->width = settings.width;
@@ -154,52 +147,52 @@ VideoRecorder::VideoRecorder(const std::string& target, const VideoSettings& set
   if (format->oformat->flags & AVFMT_GLOBALHEADER) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   auto encoderOptions = Options(encoding.encoderOptions);
   AVDictionary* left = encoderOptions.release();
-  const int opened = avcodec_open2(codec, encoder, &left);
+  const int opened = Libav().avcodec_open2(codec, encoder, &left);
   encoderOptions.reset(left);
   if (opened < 0) Fail("the encoder refused its settings", opened);
-  if (const AVDictionaryEntry* unknown = av_dict_get(left, "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
+  if (const AVDictionaryEntry* unknown = Libav().av_dict_get(left, "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
     Fail(std::string("the encoder does not know ") + unknown->key, 0);
   }
 
-  av_->stream = avformat_new_stream(format, nullptr);
+  av_->stream = Libav().avformat_new_stream(format, nullptr);
   if (!av_->stream) Fail("no stream", AVERROR(ENOMEM));
   av_->stream->time_base = codec->time_base;
   av_->stream->avg_frame_rate = codec->framerate;
-  if (const int error = avcodec_parameters_from_context(av_->stream->codecpar, codec); error < 0) {
+  if (const int error = Libav().avcodec_parameters_from_context(av_->stream->codecpar, codec); error < 0) {
     Fail("no stream parameters", error);
   }
 
   // Written by name, not through the descriptor: the index at the front of an
   // .mp4 is made by reading the file back once it is complete.
-  format->url = av_strdup(("file:" + av_->file.TemporaryPath()).c_str());
+  format->url = Libav().av_strdup(("file:" + av_->file.TemporaryPath()).c_str());
   if (!format->url) Fail("no file name", AVERROR(ENOMEM));
-  if (const int error = avio_open(&format->pb, format->url, AVIO_FLAG_WRITE); error < 0) {
+  if (const int error = Libav().avio_open(&format->pb, format->url, AVIO_FLAG_WRITE); error < 0) {
     Fail("cannot open the temporary file", error);
   }
   auto muxerOptions = Options(encoding.muxerOptions);
   left = muxerOptions.release();
-  const int headed = avformat_write_header(format, &left);
+  const int headed = Libav().avformat_write_header(format, &left);
   muxerOptions.reset(left);
   if (headed < 0) Fail("cannot write the header", headed);
 
-  av_->frame.reset(av_frame_alloc());
-  av_->packet.reset(av_packet_alloc());
+  av_->frame.reset(Libav().av_frame_alloc());
+  av_->packet.reset(Libav().av_packet_alloc());
   if (!av_->frame || !av_->packet) Fail("no frame", AVERROR(ENOMEM));
   av_->frame->format = codec->pix_fmt;
   av_->frame->width = codec->width;
   av_->frame->height = codec->height;
-  if (const int error = av_frame_get_buffer(av_->frame.get(), 0); error < 0) Fail("no frame", error);
+  if (const int error = Libav().av_frame_get_buffer(av_->frame.get(), 0); error < 0) Fail("no frame", error);
 
   // Same size: luma is converted pixel for pixel; the halved colour planes are
   // filtered as the library does by default, with exact rounding.
-  av_->scaler.reset(sws_getContext(codec->width, codec->height, AV_PIX_FMT_0RGB32, codec->width, codec->height,
+  av_->scaler.reset(Libav().sws_getContext(codec->width, codec->height, AV_PIX_FMT_0RGB32, codec->width, codec->height,
                                    codec->pix_fmt, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr,
                                    nullptr, nullptr));
   if (!av_->scaler) Fail("no colour conversion", AVERROR(ENOMEM));
   if (encoding.pixels == AV_PIX_FMT_YUV420P) {
-    const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+    const int* bt709 = Libav().sws_getCoefficients(SWS_CS_ITU709);
     constexpr int kUnit = 1 << 16;  // brightness 0, contrast and saturation 1, in 16.16
-    sws_setColorspaceDetails(av_->scaler.get(), bt709, 1, bt709, 0, 0, kUnit, kUnit);
+    Libav().sws_setColorspaceDetails(av_->scaler.get(), bt709, 1, bt709, 0, 0, kUnit, kUnit);
   }
 }
 
@@ -208,11 +201,11 @@ VideoRecorder::~VideoRecorder() = default;
 void VideoRecorder::Add(const unsigned char* pixels, int bytesPerLine) {
   AVFrame* frame = av_->frame.get();
   // The encoder may still hold the last frame's buffer.
-  if (const int error = av_frame_make_writable(frame); error < 0) Fail("no frame", error);
+  if (const int error = Libav().av_frame_make_writable(frame); error < 0) Fail("no frame", error);
   // libswscale reads four planes and four strides whatever the format.
   const uint8_t* planes[4] = {pixels};
   int strides[4] = {bytesPerLine};
-  if (sws_scale(av_->scaler.get(), planes, strides, 0, frame->height, frame->data, frame->linesize) !=
+  if (Libav().sws_scale(av_->scaler.get(), planes, strides, 0, frame->height, frame->data, frame->linesize) !=
       frame->height) {
     Fail("the colour conversion failed", 0);
   }
@@ -223,27 +216,27 @@ void VideoRecorder::Add(const unsigned char* pixels, int bytesPerLine) {
 void VideoRecorder::Finish() {
   Send(true);
   AVFormatContext* format = av_->format.get();
-  if (const int error = av_write_trailer(format); error < 0) Fail("cannot complete the file", error);
+  if (const int error = Libav().av_write_trailer(format); error < 0) Fail("cannot complete the file", error);
   if (format->pb->error < 0) Fail("cannot write", format->pb->error);
-  if (const int error = avio_closep(&format->pb); error < 0) Fail("cannot write", error);
+  if (const int error = Libav().avio_closep(&format->pb); error < 0) Fail("cannot write", error);
   if (!av_->file.Commit()) FailOnFile();
 }
 
 void VideoRecorder::Send(bool last) {
   AVCodecContext* codec = av_->codec.get();
   AVPacket* packet = av_->packet.get();
-  if (const int error = avcodec_send_frame(codec, last ? nullptr : av_->frame.get()); error < 0) {
+  if (const int error = Libav().avcodec_send_frame(codec, last ? nullptr : av_->frame.get()); error < 0) {
     Fail("cannot encode", error);
   }
   for (;;) {
-    const int received = avcodec_receive_packet(codec, packet);
+    const int received = Libav().avcodec_receive_packet(codec, packet);
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return;
     if (received < 0) Fail("cannot encode", received);
     if (packet->duration == 0) packet->duration = 1;  // one frame, so the container knows the last one's end
-    av_packet_rescale_ts(packet, codec->time_base, av_->stream->time_base);
+    Libav().av_packet_rescale_ts(packet, codec->time_base, av_->stream->time_base);
     packet->stream_index = av_->stream->index;
     // Takes the packet's data and leaves it blank for the next one.
-    if (const int error = av_interleaved_write_frame(av_->format.get(), packet); error < 0) {
+    if (const int error = Libav().av_interleaved_write_frame(av_->format.get(), packet); error < 0) {
       Fail("cannot write", error);
     }
   }
@@ -253,7 +246,7 @@ void VideoRecorder::Fail(const std::string& what, int error) const {
   std::string message = "cannot record " + Quoted(target_) + ": " + what;
   if (error < 0) {
     char reason[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, reason, sizeof reason);
+    Libav().av_strerror(error, reason, sizeof reason);
     message += std::string(" (") + reason + ")";
   }
   if (const std::string detail = TakeLibraryError(); !detail.empty()) message += ": " + Quoted(detail);

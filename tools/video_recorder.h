@@ -1,8 +1,8 @@
 #pragma once
 // Encodes pictures into a video file with FFmpeg's libraries: convert, send to
 // the encoder, write every packet it has ready; at the end drain the encoder,
-// write the trailer and only then rename the file into place. The only file
-// that knows FFmpeg.
+// write the trailer and only then rename the file into place. With
+// tools/libav.h, the only files that know FFmpeg.
 
 #include <cstdint>
 #include <memory>

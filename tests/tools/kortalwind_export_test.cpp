@@ -29,11 +29,13 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
-Result RunExport(const std::string& args) {
+// environment: "NAME=value " pairs the program runs with.
+Result RunExport(const std::string& args, const std::string& environment = "") {
   const char* bin = std::getenv("KT_BIN_DIR");
   if (!bin) return {};
   const std::string base = ::testing::TempDir() + "kt_export_" + std::to_string(::getpid());
-  const std::string cmd = std::string(bin) + "/kortalwind-export " + args + " >" + base + ".out 2>" + base + ".err";
+  const std::string cmd =
+      environment + std::string(bin) + "/kortalwind-export " + args + " >" + base + ".out 2>" + base + ".err";
   const int raw = std::system(cmd.c_str());
   Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(base + ".out"), ReadFile(base + ".err")};
   std::remove((base + ".out").c_str());
@@ -115,6 +117,24 @@ TEST_F(KortalwindExport, FrameAtTickZeroAndEmptyPicture) {
   EXPECT_NE(r.out.find("\"camera\": {\"x\": 1000, \"y\": 1000, \"altitude\": 1700, \"zoom\": 1}"), std::string::npos);
   EXPECT_EQ(Field(r.out, "pointCount"), 12 * Field(r.out, "visibleCount"));
   EXPECT_EQ(RunExport("frame --tick 4294967295 --size 16384x16384").status, 0);
+}
+
+// FFmpeg's libraries, with the hundred they load, are for video alone: the
+// dynamic loader's own account names each file the program loaded.
+TEST_F(KortalwindExport, OnlyVideoLoadsTheVideoLibraries) {
+  const std::string out = ::testing::TempDir() + "kt_export_libraries_" + std::to_string(::getpid());
+  const std::string loaded = "file=libavcodec.so.";
+  const std::string commands[] = {"city", "frame --tick 1 --size 8x6", "png --tick 1 --size 8x6 --out " + out + ".png",
+                                  "frames --from 0 --count 1 --every 1 --size 8x6 --out " + out};
+  for (const std::string& args : commands) {
+    const Result r = RunExport(args, "LD_DEBUG=files ");
+    EXPECT_EQ(r.status, 0) << args << ": " << r.err;
+    EXPECT_EQ(r.err.find(loaded), std::string::npos) << args;
+  }
+  const Result video = RunExport("video --count 1 --size 64x48 --out " + out + ".mkv", "LD_DEBUG=files ");
+  EXPECT_EQ(video.status, 0) << video.err;
+  EXPECT_NE(video.err.find(loaded), std::string::npos);
+  std::system(("rm -rf '" + out + "' '" + out + ".png' '" + out + ".mkv'").c_str());
 }
 
 TEST_F(KortalwindExport, HelpGoesToStdout) {

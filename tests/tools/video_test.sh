@@ -66,14 +66,16 @@ got=$(probe "$kt_work/fast.mp4")
 # ----------------------------------------------------------------- faults --
 # refuses LABEL STATUS TARGET [ARGS...]: video with ARGS (a small, short one
 # unless given) must end with STATUS and one line on stderr, leaving the
-# target's folder and the target as they were.
+# target's folder and the target as they were. The exporter runs under
+# refusing_under (a command such as env, or nothing).
+refusing_under=()
 refuses() {
   local label=$1 status=$2 out=$3 dir before after
   shift 3
   (($# > 0)) || set -- --size 64x48 --count 5
   dir=$(dirname "$out")
   before=$(ls -lA --time-style=+%s.%N "$dir"; [ -f "$out" ] && md5sum <"$out")
-  "$exporter" video "$@" --out "$out" >"$kt_work/stdout" 2>"$kt_work/stderr"
+  "${refusing_under[@]}" "$exporter" video "$@" --out "$out" >"$kt_work/stdout" 2>"$kt_work/stderr"
   local got=$?
   after=$(ls -lA --time-style=+%s.%N "$dir"; [ -f "$out" ] && md5sum <"$out")
   [ $got -eq "$status" ] || kt_fail "$label: status $got, not $status: $(cat "$kt_work/stderr")"
@@ -107,6 +109,15 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$kt_work/full" && mount -t tmpfs -o size=64
   echo "old video" >"$kt_work/full/keep.mkv"
   refuses "no space left" 1 "$kt_work/full/keep.mkv" --size 320x240 --count 50
 fi
+
+# Without FFmpeg's libraries (the preloaded library refuses to load them)
+# video says so, with status 1, and leaves everything as it was.
+refusing_under=(env ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" KT_STALL=missing
+                 LD_PRELOAD="$stall_library")
+refuses "without FFmpeg's libraries" 1 "$kt_work/out/keep.mp4"
+refusing_under=()
+grep -q "cannot load FFmpeg's libraries (libav" "$kt_work/stderr" ||
+  kt_fail "without FFmpeg's libraries: $(cat "$kt_work/stderr")"
 
 # Signals in every state of a recording end it within a second, by the
 # signal, with one line and the folder as it was. A background job of a shell
