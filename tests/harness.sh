@@ -32,10 +32,12 @@ trap kt_cleanup EXIT
 
 kt_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# kt_now: microseconds since the epoch. Only digits are kept: the shell writes
-# EPOCHREALTIME with the locale's decimal point, and a comma there would be
-# read by the arithmetic as its comma operator.
-kt_now() { echo "${EPOCHREALTIME//[!0-9]/}"; }
+# kt_clock: sets kt_now to the microseconds since the epoch, in this shell:
+# the waits read the clock at every poll, and a subshell costs milliseconds.
+# Only digits are kept: the shell writes EPOCHREALTIME with the locale's
+# decimal point, and a comma there would be read by the arithmetic as its
+# comma operator.
+kt_clock() { kt_now=${EPOCHREALTIME//[!0-9]/}; }
 
 # kt_start PROGRAM [ARG...]: runs it in the background, output to
 # $kt_work/program.log; sets kt_pid.
@@ -50,12 +52,18 @@ kt_start() {
 # (no hope). COMMAND runs in this shell, so it may keep what it saw in
 # variables (the locals here are prefixed so as not to hide them).
 kt_wait_for() {
-  local kt_until=$(($(kt_now) + kt_deadline * 1000000)) kt_status
+  local kt_until kt_status kt_line
+  kt_clock
+  kt_until=$((kt_now + kt_deadline * 1000000))
   while :; do
     "$@" >"$kt_work/wait_for.out"
     kt_status=$?
-    ((kt_status == 0)) && { cat "$kt_work/wait_for.out"; return 0; }
-    ((kt_status != 2 && $(kt_now) < kt_until)) || return 1
+    if ((kt_status == 0)); then
+      while IFS= read -r kt_line || [ -n "$kt_line" ]; do printf '%s\n' "$kt_line"; done <"$kt_work/wait_for.out"
+      return 0
+    fi
+    kt_clock
+    ((kt_status != 2 && kt_now < kt_until)) || return 1
     sleep $kt_poll
   done
 }
@@ -120,10 +128,12 @@ kt_ended() { ! kill -0 "$1" 2>/dev/null; }
 # there after 3 s is killed.
 kt_signal_ends() {
   local from
-  from=$(kt_now)
+  kt_clock
+  from=$kt_now
   kill -s "$2" "$1"
   kt_deadline=3 kt_wait_exit "$1"
-  kt_took_ms=$((($(kt_now) - from) / 1000))
+  kt_clock
+  kt_took_ms=$(((kt_now - from) / 1000))
   [ "$kt_exit_status" = 0 ] && ((kt_took_ms < 1000))
 }
 # kt_expect_exit PID STATUS WHAT: fails the test unless WHAT ends it with STATUS.
@@ -175,14 +185,16 @@ kt_looks_as() { ! kt_differs_from "$1" "$2" 0; }
 # same pixels for SECONDS (whole) on end; fails when it never does by the deadline.
 kt_wait_still() {
   kt_shot "$kt_work/still.png" "$1"
-  kt_still_since=$(kt_now)
+  kt_clock
+  kt_still_since=$kt_now
   kt_wait_for kt_still_for "$1" "$2"
 }
 kt_still_for() {
+  kt_clock
   if kt_differs_from "$kt_work/still.png" "$1" 0; then
-    cp "$kt_work/now.png" "$kt_work/still.png"; kt_still_since=$(kt_now); return 1
+    cp "$kt_work/now.png" "$kt_work/still.png"; kt_still_since=$kt_now; return 1
   fi
-  (($(kt_now) - kt_still_since >= $2 * 1000000))
+  ((kt_now - kt_still_since >= $2 * 1000000))
 }
 
 # The city's ground and road colours (render/frame_paint.h, render/road_grid.h):

@@ -31,11 +31,8 @@ cd "${1:-$(dirname "$0")/../..}" || exit 2
 links_file=${2:-}
 
 readonly layers=(raster core draw window shell)  # bottom first
-rank() {
-  local i
-  for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done
-  echo -1
-}
+declare -A rank=()  # each layer's place, looked up without a subshell per include
+for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -67,7 +64,7 @@ while read -r from to; do
   toLayer=${to#platform/}; toLayer=${toLayer%%/*}
   [ "$fromLayer" = canvas ] && continue  # held to its own rule below
   [ "$toLayer" = canvas ] && { fail "$from includes $to: only the browser's build uses the canvas"; continue; }
-  if [ "$(rank "$toLayer")" -gt "$(rank "$fromLayer")" ]; then
+  if ((${rank[$toLayer]:--1} > ${rank[$fromLayer]:--1})); then
     fail "$from includes $to, a layer above its own"
   fi
 done <<<"$edges"
