@@ -46,7 +46,8 @@ fingerprint() {
 }
 
 # What a folder holds, with sizes: nothing may be left beside the target.
-listing() { ls -A1 --quoting-style=escape "$1" 2>/dev/null | while read -r f; do echo "$f $(stat -c %s "$1/$f" 2>/dev/null)"; done; }
+# One process for the whole folder, whatever the names hold.
+listing() { find "$1" -mindepth 1 -maxdepth 1 -printf '%f %s\n' 2>/dev/null | LC_ALL=C sort; }
 
 # ---------------------------------------------------------------- program --
 
