@@ -9,7 +9,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config lld
   qt6-base-dev libglib2.0-dev libx11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   xvfb xauth xdotool x11-utils imagemagick locales
   desktop-file-utils appstream lintian groff-base libxml2-utils
   xscreensaver weston qt6-wayland
@@ -22,7 +22,7 @@ PACKAGES=(
 CROSS_PACKAGES=(
   g++-aarch64-linux-gnu qemu-user
   qt6-base-dev:arm64 libglib2.0-dev:arm64 libx11-dev:arm64 libxkbcommon-dev:arm64
-  libgtest-dev:arm64 libgmock-dev:arm64
+  libgtest-dev:arm64 libgmock-dev:arm64 libpng-dev:arm64
   libavcodec-dev:arm64 libavformat-dev:arm64 libavutil-dev:arm64 libswscale-dev:arm64
 )
 

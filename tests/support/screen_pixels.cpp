@@ -1,6 +1,7 @@
 // The scripted tests' screenshots and picture comparisons, in one small
 // program: a wait polls the screen several times a second, and each poll
-// is two of these runs.
+// is two of these runs. Xlib and libpng alone, so that a run starts in a
+// few milliseconds.
 //
 //   kt_screen_pixels shot FILE [WxH+X+Y [FILE WxH+X+Y]...]
 //       the X screen, or parts of it seen at the same moment, as PNG
@@ -10,15 +11,11 @@
 // differ counts a pixel when one of its red, green and blue values differs
 // by more than FUZZ percent of the full scale (0 % by default), and exits 0
 // when none does, 1 when some do, and 2 when the pictures cannot be compared.
-// The toolkit's headers first: Xlib's macros (Status, Bool) would break them.
-#include <QtCore/QRect>
-#include <QtGui/QImage>
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <png.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,21 +28,63 @@
 namespace {
 
 constexpr int kBadUse = 2;
-// PNG's fastest compression: the files are read back at once or looked at
-// by a person, and most shots are made only to be compared.
-constexpr int kFastPngQuality = 80;
 
 int Fail(const std::string& why) {
   std::fprintf(stderr, "kt_screen_pixels: %s\n", why.c_str());
   return kBadUse;
 }
 
+// 8-bit red, green and blue, row after row.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb;
+  const std::uint8_t* At(int x, int y) const { return &rgb[(std::size_t(y) * width + x) * 3]; }
+};
+
+struct Area {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
 // WxH+X+Y, as X geometry writes a part of the screen.
-bool ParseArea(const std::string& text, QRect& area) {
+bool ParseArea(const std::string& text, Area& area) {
   std::smatch m;
   if (!std::regex_match(text, m, std::regex(R"((\d{1,5})x(\d{1,5})\+(\d{1,5})\+(\d{1,5}))"))) return false;
-  area = QRect(std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[1]), std::stoi(m[2]));
-  return !area.isEmpty();
+  area = {std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[1]), std::stoi(m[2])};
+  return area.width > 0 && area.height > 0;
+}
+
+Area Overlap(const Area& a, const Area& b) {
+  const int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
+  const int right = std::min(a.x + a.width, b.x + b.width), bottom = std::min(a.y + a.height, b.y + b.height);
+  return right > left && bottom > top ? Area{left, top, right - left, bottom - top} : Area{};
+}
+
+Area Spanning(const Area& a, const Area& b) {
+  if (a.width == 0) return b;
+  const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+  return {left, top, std::max(a.x + a.width, b.x + b.width) - left, std::max(a.y + a.height, b.y + b.height) - top};
+}
+
+bool ReadPng(const std::string& file, Picture& picture) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, file.c_str())) return false;
+  image.format = PNG_FORMAT_RGB;
+  picture.width = int(image.width);
+  picture.height = int(image.height);
+  picture.rgb.assign(PNG_IMAGE_SIZE(image), 0);  // any alpha is laid over black
+  return png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr) != 0;
+}
+
+bool WritePng(const std::string& file, const Picture& picture) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(picture.width);
+  image.height = png_uint_32(picture.height);
+  image.format = PNG_FORMAT_RGB;
+  // Most shots are read back at once, and speed counts more than size.
+  image.flags = PNG_IMAGE_FLAG_FAST;
+  return png_image_write_to_file(&image, file.c_str(), 0, picture.rgb.data(), 0, nullptr) != 0;
 }
 
 // Where a visual keeps one channel of a pixel, to scale it to 8 bits.
@@ -57,24 +96,24 @@ struct ChannelMask {
     while (mask != 0 && ((mask >> shift) & 1) == 0) ++shift;
     top = mask == 0 ? 1 : mask >> shift;
   }
-  int operator()(unsigned long pixel) const { return int(((pixel & mask) >> shift) * 255 / top); }
+  std::uint8_t operator()(unsigned long pixel) const { return std::uint8_t(((pixel & mask) >> shift) * 255 / top); }
 };
 
-// The grabbed pixels as the toolkit's. Where the server keeps them as
-// 0x00RRGGBB words, as Xvfb's 24-bit screens do, the picture reads them in
-// place: a copy of a whole screen costs more than the rest of a shot.
-QImage ToPicture(XImage& grabbed) {
-  if (grabbed.bits_per_pixel == 32 && grabbed.byte_order == LSBFirst && grabbed.red_mask == 0xff0000 &&
-      grabbed.green_mask == 0xff00 && grabbed.blue_mask == 0xff)
-    return QImage(reinterpret_cast<const uchar*>(grabbed.data), grabbed.width, grabbed.height,
-                  grabbed.bytes_per_line, QImage::Format_RGB32);
-  QImage picture(grabbed.width, grabbed.height, QImage::Format_RGB32);
+// The part of the grabbed pixels (part relative to them) as a picture.
+Picture Cut(XImage& grabbed, const Area& part) {
+  Picture picture{part.width, part.height, std::vector<std::uint8_t>(std::size_t(part.width) * part.height * 3)};
   const ChannelMask red(grabbed.red_mask), green(grabbed.green_mask), blue(grabbed.blue_mask);
-  for (int y = 0; y < grabbed.height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < grabbed.width; ++x) {
-      const unsigned long pixel = XGetPixel(&grabbed, x, y);
-      row[x] = qRgb(red(pixel), green(pixel), blue(pixel));
+  // Xvfb's 24-bit screens keep 0x00RRGGBB words: read them as they lie.
+  const bool words = grabbed.bits_per_pixel == 32 && grabbed.byte_order == LSBFirst &&
+                     grabbed.red_mask == 0xff0000 && grabbed.green_mask == 0xff00 && grabbed.blue_mask == 0xff;
+  std::uint8_t* to = picture.rgb.data();
+  for (int y = part.y; y < part.y + part.height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(grabbed.data + std::ptrdiff_t(y) * grabbed.bytes_per_line);
+    for (int x = part.x; x < part.x + part.width; ++x) {
+      const unsigned long pixel = words ? row[x] : XGetPixel(&grabbed, x, y);
+      *to++ = red(pixel);
+      *to++ = green(pixel);
+      *to++ = blue(pixel);
     }
   }
   return picture;
@@ -88,42 +127,27 @@ int Shot(const std::vector<std::pair<std::string, std::string>>& parts) {
   const Window root = DefaultRootWindow(display);
   XWindowAttributes root_attributes;
   XGetWindowAttributes(display, root, &root_attributes);
-  const QRect screen(0, 0, root_attributes.width, root_attributes.height);
-  std::vector<QRect> rects;
-  QRect grab;
+  const Area screen{0, 0, root_attributes.width, root_attributes.height};
+  std::vector<Area> areas;
+  Area grab;
   for (const auto& [file, area_text] : parts) {
-    QRect area = screen;
+    Area area = screen;
     if (!area_text.empty() && !ParseArea(area_text, area)) return Fail("not WxH+X+Y: " + area_text);
-    rects.push_back(area & screen);
-    if (rects.back().isEmpty()) return Fail("the area lies off the screen: " + area_text);
-    grab |= rects.back();
+    areas.push_back(Overlap(area, screen));
+    if (areas.back().width == 0) return Fail("the area lies off the screen: " + area_text);
+    grab = Spanning(grab, areas.back());
   }
-  XImage* grabbed = XGetImage(display, root, grab.x(), grab.y(), unsigned(grab.width()), unsigned(grab.height()),
+  XImage* grabbed = XGetImage(display, root, grab.x, grab.y, unsigned(grab.width), unsigned(grab.height),
                               AllPlanes, ZPixmap);
   if (grabbed == nullptr) return Fail("cannot read the screen");
-  const QImage picture = ToPicture(*grabbed);
   int status = 0;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    const QRect part = rects[i].translated(-grab.topLeft());
-    const QImage shown = part == picture.rect() ? picture : picture.copy(part);
-    if (!shown.save(parts[i].first.c_str(), "PNG", kFastPngQuality)) status = Fail("cannot write " + parts[i].first);
+    const Area part{areas[i].x - grab.x, areas[i].y - grab.y, areas[i].width, areas[i].height};
+    if (!WritePng(parts[i].first, Cut(*grabbed, part))) status = Fail("cannot write " + parts[i].first);
   }
   XDestroyImage(grabbed);
   XCloseDisplay(display);
   return status;
-}
-
-// Every colour in the picture once, as #RRGGBB, in order.
-int Colours(const char* file) {
-  const QImage picture = QImage(file).convertToFormat(QImage::Format_RGB32);
-  if (picture.isNull()) return Fail(std::string("cannot read ") + file);
-  std::set<QRgb> colours;
-  for (int y = 0; y < picture.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-    colours.insert(row, row + picture.width());
-  }
-  for (const QRgb colour : colours) std::printf("#%06X\n", colour & 0xffffffu);
-  return 0;
 }
 
 int Differ(const char* a_file, const char* b_file, const char* fuzz_text) {
@@ -135,25 +159,32 @@ int Differ(const char* a_file, const char* b_file, const char* fuzz_text) {
       return Fail(std::string("not a percentage: ") + fuzz_text);
   }
   const int most_alike = int(fuzz_percent * 255 / 100);
-  QImage a(a_file), b(b_file);
-  if (a.isNull()) return Fail(std::string("cannot read ") + a_file);
-  if (b.isNull()) return Fail(std::string("cannot read ") + b_file);
-  if (a.size() != b.size()) return Fail(std::string("the pictures' sizes differ: ") + a_file + ", " + b_file);
-  a = a.convertToFormat(QImage::Format_RGB32);
-  b = b.convertToFormat(QImage::Format_RGB32);
+  Picture a, b;
+  if (!ReadPng(a_file, a)) return Fail(std::string("cannot read ") + a_file);
+  if (!ReadPng(b_file, b)) return Fail(std::string("cannot read ") + b_file);
+  if (a.width != b.width || a.height != b.height)
+    return Fail(std::string("the pictures' sizes differ: ") + a_file + ", " + b_file);
   long differing = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    const auto* row_a = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-    const auto* row_b = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-    for (int x = 0; x < a.width(); ++x) {
-      const int apart = std::max({std::abs(qRed(row_a[x]) - qRed(row_b[x])),
-                                  std::abs(qGreen(row_a[x]) - qGreen(row_b[x])),
-                                  std::abs(qBlue(row_a[x]) - qBlue(row_b[x]))});
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      const std::uint8_t *p = a.At(x, y), *q = b.At(x, y);
+      const int apart = std::max({std::abs(p[0] - q[0]), std::abs(p[1] - q[1]), std::abs(p[2] - q[2])});
       if (apart > most_alike) ++differing;
     }
   }
   std::printf("%ld\n", differing);
   return differing == 0 ? 0 : 1;
+}
+
+// Every colour in the picture once, as #RRGGBB, in order.
+int Colours(const char* file) {
+  Picture picture;
+  if (!ReadPng(file, picture)) return Fail(std::string("cannot read ") + file);
+  std::set<std::uint32_t> colours;
+  for (std::size_t i = 0; i < picture.rgb.size(); i += 3)
+    colours.insert(std::uint32_t(picture.rgb[i]) << 16 | std::uint32_t(picture.rgb[i + 1]) << 8 | picture.rgb[i + 2]);
+  for (const std::uint32_t colour : colours) std::printf("#%06X\n", unsigned(colour));
+  return 0;
 }
 
 }  // namespace
