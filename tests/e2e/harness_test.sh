@@ -37,7 +37,7 @@ run_case "kt_differ $kt_work/red.png $kt_work/blue.png; echo \$kt_differing
 
 # Shots against ImageMagick's of the same parts of a screen of noise: the
 # same pixels, whole, in part or in two parts, the same colours, and a part
-# one pixel aside differs.
+# one pixel aside differs, and a malformed part is refused.
 # (display sets the root window's background and says 1 even so: the last
 # check tells whether the noise is there.)
 convert -size 97x61 xc: +noise Random -depth 8 "$kt_work/noise.png" || kt_fail "convert made no noise"
@@ -61,6 +61,10 @@ import -window root -crop 300x200+18+9 +repage "$kt_work/aside.png"
 kt_shot "$kt_work/ours.png" 300x200+17+9
 kt_differ "$kt_work/ours.png" "$kt_work/aside.png"
 ((kt_differing > 0)) || kt_fail "a shot is the same as one a pixel aside (or the noise is not on the screen)"
+for bad in 300x200+17 300x200+17+9+ 0x5+1+1 123456x1+0+0 3x5+1+1x; do
+  "$kt_screen_pixels" shot "$kt_work/bad.png" "$bad" 2>/dev/null
+  (($? == 2)) || kt_fail "a shot of the area '$bad' was taken, not refused"
+done
 
 run_case "kt_looks_as $kt_work/missing.png 10x10+0+0; echo went on"
 [ $status -eq 1 ] && [[ $out == *"FAIL: cannot compare"*"missing.png"* ]] && [[ $out != *"went on"* ]] ||

@@ -19,7 +19,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -45,12 +44,26 @@ struct Area {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
-// WxH+X+Y, as X geometry writes a part of the screen.
+// 1 to 5 digits at text[at]; moves past them.
+bool ReadNumber(const std::string& text, std::size_t& at, int& value) {
+  const std::size_t from = at;
+  for (value = 0; at < text.size() && at - from < 5 && text[at] >= '0' && text[at] <= '9'; ++at) {
+    value = value * 10 + (text[at] - '0');
+  }
+  return at > from;
+}
+
+// WxH+X+Y, as X geometry writes a part of the screen. Read by hand: the
+// standard regular expressions took this program five seconds to compile.
 bool ParseArea(const std::string& text, Area& area) {
-  std::smatch m;
-  if (!std::regex_match(text, m, std::regex(R"((\d{1,5})x(\d{1,5})\+(\d{1,5})\+(\d{1,5}))"))) return false;
-  area = {std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[1]), std::stoi(m[2])};
-  return area.width > 0 && area.height > 0;
+  std::size_t at = 0;
+  const auto number_then = [&](int& value, char next) {
+    if (!ReadNumber(text, at, value)) return false;
+    if (next == '\0') return at == text.size();
+    return at < text.size() && text[at++] == next;
+  };
+  return number_then(area.width, 'x') && number_then(area.height, '+') && number_then(area.x, '+') &&
+         number_then(area.y, '\0') && area.width > 0 && area.height > 0;
 }
 
 Area Overlap(const Area& a, const Area& b) {
