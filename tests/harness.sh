@@ -15,6 +15,10 @@ kt_deadline=${KT_DEADLINE:-10}
 readonly kt_poll=0.1
 readonly kt_menu_title='^kortalwind$'  # a pop-up menu is a window captioned with the program's name
 
+# The screen tool the build made beside the tests, for windows, shots and
+# comparisons (tests/support/screen.cpp); run by hand, the one in build/.
+kt_screen=${KT_SCREEN:-$(dirname "${BASH_SOURCE[0]}")/../build/tests/kt_screen}
+
 kt_work=$(mktemp -d /tmp/kt-test-XXXXXX)
 kt_pids=()
 kt_cleanup() {
@@ -69,23 +73,33 @@ kt_wait_for() {
 }
 
 # kt_windows PID [TITLE-REGEX [BELOW-WIDTH]]: the process's mapped windows
-# whose title matches (case counts, unlike xdotool's own search), narrower
-# than BELOW-WIDTH if given; fails when there is none.
+# whose title matches (case counts), narrower than BELOW-WIDTH if given, one
+# a line; their titles go to the array kt_titles in the same order. Fails
+# when there is none. One run of the screen tool lists them all: a wait asks
+# this several times a second.
 kt_windows() {
-  local w title width found=1
-  for w in $(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null); do
-    title=$(xdotool getwindowname "$w" 2>/dev/null) && [[ $title =~ ${2:-} ]] || continue
-    if [ -n "${3:-}" ]; then
-      width=$(xdotool getwindowgeometry "$w" 2>/dev/null | awk -F'[ x]+' '/Geometry/ {print $3}')
-      ((${width:-$3} < $3)) || continue
-    fi
-    echo "$w"; found=0
-  done
-  return $found
+  local line w width title
+  kt_titles=()
+  "$kt_screen" windows "$1" >"$kt_work/windows" 2>/dev/null
+  # WINDOW WIDTH TITLE, the title's spaces kept and its escapes undone.
+  while IFS= read -r line; do
+    w=${line%% *} line=${line#* }
+    width=${line%% *}
+    printf -v title %b "${line#* }"
+    [[ $title =~ ${2:-} ]] && { [ -z "${3:-}" ] || ((width < $3)); } || continue
+    echo "$w"
+    kt_titles+=("$title")
+  done <"$kt_work/windows"
+  ((${#kt_titles[@]} > 0))
 }
-kt_title_of() { xdotool getwindowname "$1" 2>/dev/null; }
 kt_no_windows() { ! kt_windows "$@" >/dev/null; }
-kt_first_window() { kt_ended "$1" && return 2; local w; w=$(kt_windows "$@") && echo "${w%%$'\n'*}"; }
+kt_first_window() {
+  kt_ended "$1" && return 2
+  kt_windows "$@" >"$kt_work/first_window" || return 1
+  local w
+  read -r w <"$kt_work/first_window"
+  echo "$w"
+}
 
 # kt_wait_window PID TITLE-REGEX [BELOW-WIDTH]: the first such window once it
 # is mapped; fails at the deadline or as soon as the process has ended.
@@ -142,15 +156,11 @@ kt_expect_exit() {
   [ "$kt_exit_status" = "$2" ] || kt_fail "$3 gave status $kt_exit_status, not $2"
 }
 
-# The screenshot and comparison tool the build made beside the tests
-# (tests/support/screen_pixels.cpp); run by hand, the one in build/.
-kt_screen_pixels=${KT_SCREEN_PIXELS:-$(dirname "${BASH_SOURCE[0]}")/../build/tests/kt_screen_pixels}
-
 # kt_shot FILE [WxH+X+Y [FILE WxH+X+Y]...]: the screen, or parts of it as
 # they were at one moment, as PNG.
-kt_shot() { "$kt_screen_pixels" shot "$@"; }
+kt_shot() { "$kt_screen" shot "$@"; }
 # kt_colours FILE: each colour in the picture, as #RRGGBB, one a line.
-kt_colours() { "$kt_screen_pixels" colours "$1"; }
+kt_colours() { "$kt_screen" colours "$1"; }
 # kt_wl_shot FILE: a Wayland compositor's whole output, through
 # weston-screenshooter, which names its file itself.
 kt_wl_shot() {
@@ -164,7 +174,7 @@ kt_wl_shot() {
 # a picture pass as unchanged.
 kt_differ() {
   local out
-  out=$("$kt_screen_pixels" differ "$1" "$2" ${3:+"$3"} 2>&1)
+  out=$("$kt_screen" differ "$1" "$2" ${3:+"$3"} 2>&1)
   (($? <= 1)) && [[ $out =~ ^[0-9]+$ ]] || kt_fail "cannot compare $1 with $2: $out"
   kt_differing=$out
 }

@@ -2,7 +2,8 @@
 # The harness the other scripts stand on, each case in a script of its own
 # under a locale with a decimal comma: screenshots hold the screen's pixels,
 # a picture that cannot be compared fails the test with the reason (it must
-# not pass as unchanged), large pixel counts are read whole, a wait ends at
+# not pass as unchanged), large pixel counts are read whole, a process's
+# windows are those xdotool finds, a wait ends at
 # its deadline, and cleanup kills a program that ignores the request to end.
 # Run on an X server (tests/on_xvfb.sh).
 set -uo pipefail
@@ -62,9 +63,45 @@ kt_shot "$kt_work/ours.png" 300x200+17+9
 kt_differ "$kt_work/ours.png" "$kt_work/aside.png"
 ((kt_differing > 0)) || kt_fail "a shot is the same as one a pixel aside (or the noise is not on the screen)"
 for bad in 300x200+17 300x200+17+9+ 0x5+1+1 123456x1+0+0 3x5+1+1x; do
-  "$kt_screen_pixels" shot "$kt_work/bad.png" "$bad" 2>/dev/null
+  "$kt_screen" shot "$kt_work/bad.png" "$bad" 2>/dev/null
   (($? == 2)) || kt_fail "a shot of the area '$bad' was taken, not refused"
 done
+
+# A process's windows as xdotool finds them: mapped ones only, in the same
+# order, with their titles, narrowed by title and width. Pictures shown by
+# display stand for a program's windows; two are marked as this script's the
+# way a toolkit marks its own, the third as another process's.
+convert -size 50x40 xc:red "$kt_work/small.png" || kt_fail "convert made no picture to show"
+declare -A shown
+for name in small wide other; do
+  kt_start display -title "$name" "$kt_work/small.png"
+  shown[$name]=$(kt_wait_for xdotool search --name "^$name\$") || kt_fail "display showed no '$name'"
+done
+wide_title=$'wide \\0101 one,\n\ton two lines'  # read back as it is, not as escapes
+for title in "small one" "$wide_title" "other one"; do
+  xdotool set_window --name "$title" "${shown[${title%% *}]}"
+done
+xdotool windowsize --sync "${shown[wide]}" 200 40
+for mark in small:$$ wide:$$ other:$PPID; do
+  xprop -id "${shown[${mark%:*}]}" -f _NET_WM_PID 32c -set _NET_WM_PID "${mark#*:}" || kt_fail "xprop cannot mark $mark"
+done
+same_as_xdotool() {  # same_as_xdotool TITLE...: kt_windows $$ lists these, in any order, as xdotool does
+  local theirs=() w
+  for w in $(xdotool search --all --onlyvisible --pid $$); do theirs+=("$w:$(xdotool getwindowname "$w")"); done
+  kt_windows $$ >"$kt_work/ours"
+  local ours=() i=0
+  while read -r w; do ours+=("$w:${kt_titles[i++]}"); done <"$kt_work/ours"
+  mismatch="the windows listed: '${ours[*]}'; xdotool's: '${theirs[*]}'; wanted the titles '$*'"
+  [ "${ours[*]}" = "${theirs[*]}" ] && [ "$(printf '%s\n' "${kt_titles[@]}" | sort)" = "$(printf '%s\n' "$@" | sort)" ]
+}
+same_as_xdotool "small one" "$wide_title" || kt_fail "$mismatch"
+[ "$(kt_windows $$ '^small')" = "${shown[small]}" ] || kt_fail "a title pattern did not pick the small window"
+[ "$(kt_windows $$ ' one' 100)" = "${shown[small]}" ] || kt_fail "a width limit did not pick the small window"
+kt_no_windows $$ '^nothing$' || kt_fail "windows were listed for a title none has"
+xdotool windowreparent "${shown[small]}" "${shown[wide]}"  # a window inside another is found too
+kt_wait_for same_as_xdotool "small one" "$wide_title" || kt_fail "$mismatch"
+xdotool windowunmap --sync "${shown[wide]}"  # and neither is seen once the outer one is unmapped
+kt_wait_for same_as_xdotool || kt_fail "$mismatch"
 
 run_case "kt_looks_as $kt_work/missing.png 10x10+0+0; echo went on"
 [ $status -eq 1 ] && [[ $out == *"FAIL: cannot compare"*"missing.png"* ]] && [[ $out != *"went on"* ]] ||
@@ -80,4 +117,4 @@ deaf=${out##*$'\n'} left=no
 if [[ $deaf =~ ^[0-9]+$ ]] && ! kt_ended "$deaf"; then kill -KILL "$deaf"; left=yes; fi
 [ $status -eq 0 ] && [ $left = no ] ||
   kt_fail "cleanup with a program that ignores SIGTERM: status $status, left running: $left, '$out'"
-echo "ok: pixel counts, shots as ImageMagick takes them, a missing picture fails, waits end under a decimal comma, cleanup kills at the deadline"
+echo "ok: pixel counts, shots as ImageMagick takes them, windows as xdotool finds them, a missing picture fails, waits end under a decimal comma, cleanup kills at the deadline"

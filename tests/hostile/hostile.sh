@@ -51,7 +51,7 @@ listing() { find "$1" -mindepth 1 -maxdepth 1 -printf '%f %s\n' 2>/dev/null | LC
 
 # ---------------------------------------------------------------- program --
 
-main_title() { local w; w=$(kt_windows $kt_pid "$kTitleSuffix\$" | head -1) && kt_title_of "$w"; }
+main_title() { kt_windows $kt_pid "$kTitleSuffix\$" >/dev/null && echo "${kt_titles[0]}"; }
 first_answer() {  # prints "main TITLE" or "message" once one shows, nothing once the program ended
   kt_ended $kt_pid && return
   local title; title=$(main_title) && { echo "main $title"; return; }

@@ -1,16 +1,19 @@
-// The scripted tests' screenshots and picture comparisons, in one small
-// program: a wait polls the screen several times a second, and each poll
-// is two of these runs. Xlib and libpng alone, so that a run starts in a
-// few milliseconds.
+// What the scripted tests look at on the X screen, in one small program:
+// screenshots, picture comparisons and a process's windows. A wait polls
+// several times a second, and each poll is one or two of these runs. Xlib
+// and libpng alone, so that a run starts in a few milliseconds.
 //
-//   kt_screen_pixels shot FILE [WxH+X+Y [FILE WxH+X+Y]...]
+//   kt_screen shot FILE [WxH+X+Y [FILE WxH+X+Y]...]
 //       the X screen, or parts of it seen at the same moment, as PNG
-//   kt_screen_pixels differ A B [FUZZ%]    how many pixels differ, on stdout
-//   kt_screen_pixels colours FILE          each colour in it, as #RRGGBB
+//   kt_screen differ A B [FUZZ%]    how many pixels differ, on stdout
+//   kt_screen colours FILE          each colour in it, as #RRGGBB
+//   kt_screen windows PID           the process's mapped windows, one a
+//                                   line: WINDOW WIDTH TITLE (escaped)
 //
 // differ counts a pixel when one of its red, green and blue values differs
 // by more than FUZZ percent of the full scale (0 % by default), and exits 0
 // when none does, 1 when some do, and 2 when the pictures cannot be compared.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <png.h>
@@ -29,7 +32,7 @@ namespace {
 constexpr int kBadUse = 2;
 
 int Fail(const std::string& why) {
-  std::fprintf(stderr, "kt_screen_pixels: %s\n", why.c_str());
+  std::fprintf(stderr, "kt_screen: %s\n", why.c_str());
   return kBadUse;
 }
 
@@ -200,6 +203,79 @@ int Colours(const char* file) {
   return 0;
 }
 
+// A window property of 8- or 32-bit items, as bytes; empty when it is not set.
+std::string Property(Display* display, Window window, Atom name, Atom type) {
+  Atom actual_type = None;
+  int format = 0;
+  unsigned long items = 0, left = 0;
+  unsigned char* data = nullptr;
+  std::string value;
+  if (XGetWindowProperty(display, window, name, 0, 1024, False, type, &actual_type, &format, &items, &left, &data) ==
+          Success &&
+      data != nullptr && actual_type == type) {
+    const std::size_t item_size = format == 8 ? 1 : format == 16 ? sizeof(short) : sizeof(long);
+    value.assign(reinterpret_cast<const char*>(data), items * item_size);
+  }
+  if (data != nullptr) XFree(data);
+  return value;
+}
+
+// A title on one line: a backslash and the control characters as the
+// shell's printf %b reads them back (\\ and \0NNN).
+std::string Escaped(const std::string& title) {
+  std::string line;
+  for (const char c : title) {
+    if (c == '\\') {
+      line += "\\\\";
+    } else if ((unsigned char)c < 0x20 || c == 0x7f) {
+      char octal[8];
+      std::snprintf(octal, sizeof octal, "\\0%03o", unsigned((unsigned char)c));
+      line += octal;
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
+// Every mapped window, at any depth, whose _NET_WM_PID is the process's,
+// with its width and title (_NET_WM_NAME, else WM_NAME), as the window
+// manager's protocol defines them.
+void ListWindows(Display* display, Window window, long pid, const Atom (&atoms)[3]) {
+  const auto& [pid_atom, name_atom, utf8_atom] = atoms;
+  const std::string owner = Property(display, window, pid_atom, XA_CARDINAL);
+  XWindowAttributes attributes;
+  if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid &&
+      XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable) {
+    std::string title = Property(display, window, name_atom, utf8_atom);
+    if (title.empty()) title = Property(display, window, XA_WM_NAME, XA_STRING);
+    std::printf("%lu %d %s\n", window, attributes.width, Escaped(title).c_str());
+  }
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return;
+  for (unsigned i = 0; i < count; ++i) ListWindows(display, children[i], pid, atoms);
+  if (children != nullptr) XFree(children);
+}
+
+// A window may go between the listing of its parent's children and the
+// questions about it: that is no error here, it is simply not listed.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+int Windows(const char* pid_text) {
+  char* end = nullptr;
+  const long pid = std::strtol(pid_text, &end, 10);
+  if (end == pid_text || *end != '\0' || pid <= 0) return Fail(std::string("not a process id: ") + pid_text);
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return Fail("cannot open the display");
+  XSetErrorHandler(IgnoreError);
+  const Atom atoms[3] = {XInternAtom(display, "_NET_WM_PID", False), XInternAtom(display, "_NET_WM_NAME", False),
+                         XInternAtom(display, "UTF8_STRING", False)};
+  ListWindows(display, DefaultRootWindow(display), pid, atoms);
+  XCloseDisplay(display);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -211,8 +287,10 @@ int main(int argc, char** argv) {
   }
   if (command == "differ" && (argc == 4 || argc == 5)) return Differ(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
   if (command == "colours" && argc == 3) return Colours(argv[2]);
-  std::fprintf(stderr, "usage: kt_screen_pixels shot FILE [WxH+X+Y [FILE WxH+X+Y]...]\n"
-                       "       kt_screen_pixels differ A B [FUZZ%%]\n"
-                       "       kt_screen_pixels colours FILE\n");
+  if (command == "windows" && argc == 3) return Windows(argv[2]);
+  std::fprintf(stderr, "usage: kt_screen shot FILE [WxH+X+Y [FILE WxH+X+Y]...]\n"
+                       "       kt_screen differ A B [FUZZ%%]\n"
+                       "       kt_screen colours FILE\n"
+                       "       kt_screen windows PID\n");
   return kBadUse;
 }
