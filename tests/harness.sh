@@ -36,6 +36,11 @@ trap kt_cleanup EXIT
 
 kt_fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# kt_pause SECONDS: a poll's pause without a process (sleep would be one a
+# poll): a read that times out on a pipe nobody writes to.
+mkfifo "$kt_work/pause" && exec {kt_pause_fd}<>"$kt_work/pause"
+kt_pause() { read -r -t "$1" -u "$kt_pause_fd" || :; }
+
 # kt_clock: sets kt_now to the microseconds since the epoch, in this shell:
 # the waits read the clock at every poll, and a subshell costs milliseconds.
 # Only digits are kept: the shell writes EPOCHREALTIME with the locale's
@@ -68,7 +73,7 @@ kt_wait_for() {
     fi
     kt_clock
     ((kt_status != 2 && kt_now < kt_until)) || return 1
-    sleep $kt_poll
+    kt_pause $kt_poll
   done
 }
 

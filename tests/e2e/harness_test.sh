@@ -107,8 +107,12 @@ run_case "kt_looks_as $kt_work/missing.png 10x10+0+0; echo went on"
 [ $status -eq 1 ] && [[ $out == *"FAIL: cannot compare"*"missing.png"* ]] && [[ $out != *"went on"* ]] ||
   kt_fail "a missing picture: status $status, '$out'"
 
-run_case 'kt_wait_for false; echo "gave up with $?"'
-[ $status -eq 0 ] && [ "$out" = "gave up with 1" ] || kt_fail "a wait under a decimal comma: status $status, '$out'"
+# A wait of 1 s polls every 0.1 s: about 10 times, neither spinning nor stuck.
+run_case 'polls=0; never() { polls=$((polls + 1)); return 1; }
+          kt_wait_for never; echo "gave up with $? after $polls polls"'
+[ $status -eq 0 ] && [[ $out =~ ^"gave up with 1 after "([0-9]+)" polls"$ ]] &&
+  ((BASH_REMATCH[1] >= 4 && BASH_REMATCH[1] <= 15)) ||
+  kt_fail "a wait under a decimal comma: status $status, '$out'"
 
 run_case "kt_start sh -c \"trap '' TERM; touch \$kt_work/deaf; exec sleep 300\"
           kt_wait_for test -e \$kt_work/deaf || kt_fail 'the program never started'
