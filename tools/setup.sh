@@ -4,6 +4,7 @@
 # machine and build cost a few seconds. With --cross (./test) it also installs
 # what the arm64 check needs: Debian's cross compiler, the :arm64 libraries
 # and qemu-user; and Chromium, which the browser page's tests run it in.
+# With --no-build it stops after the packages, for a caller that builds.
 set -euo pipefail
 
 PACKAGES=(
@@ -73,17 +74,30 @@ new_build_generator() {
 build() {
   local dir=$1 options=(); shift
   while (($# > 0)) && [ "$1" != --target ]; do options+=("$1"); shift; done
-  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
-    "${options[@]}" >/dev/null
+  configure "$dir" "${options[@]}"
   cmake --build "$dir" -j"$(nproc)" "$@"
 }
+# configure DIR [cmake options...]: the first half of build.
+configure() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" $(new_build_generator "$dir") -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+    "$@" >/dev/null
+}
 
+cross=no build_here=yes
+for option in "$@"; do
+  case $option in
+    --cross) cross=yes ;;
+    --no-build) build_here=no ;;  # the caller builds, with configure and build above
+    *) echo "setup.sh: unknown option $option (--cross, --no-build)" >&2; exit 2 ;;
+  esac
+done
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 install_missing "${PACKAGES[@]}"
-if [ "${1:-}" = --cross ]; then
+if [ $cross = yes ]; then
   dpkg --print-foreign-architectures | grep -qx arm64 || as_root dpkg --add-architecture arm64
   # The arm64 postinst of libgdk-pixbuf prints "Exec format error": harmless.
   install_missing "${CROSS_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 fi
-build build
+[ $build_here = no ] || build build
