@@ -22,7 +22,9 @@ shows_export() {
 
 for tick in 0 4000 3000000007; do
   KORTALWIND_SAVER_TICK=$tick kt_start "$saver" --fullscreen --fps --seed $kSeed --new-city 0
-  kt_wait_for shows_export $tick >/dev/null ||
+  # Each try is a screenshot, an export and a comparison: a loaded machine
+  # gets few of them into the harness's usual 10 s.
+  kt_deadline=30 kt_wait_for shows_export $tick >/dev/null ||
     kt_fail "at tick $tick the screen ($size) is not the exporter's picture: $kt_differing pixels differ"
   kill -TERM $kt_pid
   kt_expect_exit $kt_pid 0 "SIGTERM"
