@@ -203,7 +203,7 @@ int Colours(const char* file) {
   return 0;
 }
 
-// A window property of 8- or 32-bit items, as bytes; empty when it is not set.
+// A window property of the given type, as bytes; empty when it is not set.
 std::string Property(Display* display, Window window, Atom name, Atom type) {
   Atom actual_type = None;
   int format = 0;
@@ -241,13 +241,15 @@ std::string Escaped(const std::string& title) {
 // Every mapped window, at any depth, whose _NET_WM_PID is the process's,
 // with its width and title (_NET_WM_NAME, else WM_NAME), as the window
 // manager's protocol defines them.
-void ListWindows(Display* display, Window window, long pid, const Atom (&atoms)[3]) {
-  const auto& [pid_atom, name_atom, utf8_atom] = atoms;
-  const std::string owner = Property(display, window, pid_atom, XA_CARDINAL);
+struct WindowAtoms {
+  Atom pid, name, utf8;
+};
+void ListWindows(Display* display, Window window, long pid, const WindowAtoms& atoms) {
+  const std::string owner = Property(display, window, atoms.pid, XA_CARDINAL);
   XWindowAttributes attributes;
   if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid &&
       XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable) {
-    std::string title = Property(display, window, name_atom, utf8_atom);
+    std::string title = Property(display, window, atoms.name, atoms.utf8);
     if (title.empty()) title = Property(display, window, XA_WM_NAME, XA_STRING);
     std::printf("%lu %d %s\n", window, attributes.width, Escaped(title).c_str());
   }
@@ -269,8 +271,8 @@ int Windows(const char* pid_text) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return Fail("cannot open the display");
   XSetErrorHandler(IgnoreError);
-  const Atom atoms[3] = {XInternAtom(display, "_NET_WM_PID", False), XInternAtom(display, "_NET_WM_NAME", False),
-                         XInternAtom(display, "UTF8_STRING", False)};
+  const WindowAtoms atoms{XInternAtom(display, "_NET_WM_PID", False), XInternAtom(display, "_NET_WM_NAME", False),
+                          XInternAtom(display, "UTF8_STRING", False)};
   ListWindows(display, DefaultRootWindow(display), pid, atoms);
   XCloseDisplay(display);
   return 0;
